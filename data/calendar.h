@@ -7,13 +7,17 @@
 
 namespace telvo {
 
-// Weekday numbered 1 = Sunday .. 7 = Saturday.
+// Weekday numbered 1 = Sunday .. 7 = Saturday; 0 for an invalid date.
 int Day_Of_Week(QDate date);
+
+// The week functions below run weeks Monday..Sunday when Monday_Is_Day_One is
+// set, otherwise Sunday..Saturday.
 
 // Date on which week 1 of the year begins; sets Jan1_Weekday and Weeks_In_Last_Year.
 QDate First_Day_Of_Week1(Model &model, int year);
 
-// Week number 1..53; sets Jan1_Weekday, Weeks_In_Last_Year and Week_In_Next_Year.
+// Week number 1..53 (0 for an invalid date); sets Jan1_Weekday, Weeks_In_Last_Year
+// and Week_In_Next_Year.
 int Week_Number(Model &model, QDate date);
 
 // First day of the week that the date opens, last day of the week it closes (period limits).

@@ -1,0 +1,277 @@
+#include "day_file.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace telvo {
+
+namespace {
+
+constexpr char Ctrl_Z = 26;
+constexpr std::ptrdiff_t Values_Column = 9;
+constexpr int Header_Skip_Lines = 6;
+
+// Reads a file's bytes into one buffer that lives as long as the thread, so
+// the hundreds of reads of one view allocate once. An unusually large file's
+// buffer is let go afterwards rather than held for the rest of the run.
+class Read_Buffer {
+public:
+    static constexpr std::size_t Kept_Capacity = 16 * 1024 * 1024;
+
+    char *Data() { return m_data.get(); }
+
+    void Shrink()
+    {
+        if (m_capacity > Kept_Capacity) {
+            m_data.reset();
+            m_capacity = 0;
+        }
+    }
+
+    void Reserve(std::size_t size)
+    {
+        if (size <= m_capacity)
+            return;
+        std::size_t capacity = m_capacity == 0 ? 64 * 1024 : m_capacity;
+        while (capacity < size)
+            capacity *= 2;
+        m_data = std::make_unique_for_overwrite<char[]>(capacity);
+        m_capacity = capacity;
+    }
+
+private:
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_capacity = 0;
+};
+
+class File_Descriptor {
+public:
+    explicit File_Descriptor(int fd) : m_fd(fd) {}
+    ~File_Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    File_Descriptor(const File_Descriptor &) = delete;
+    File_Descriptor &operator=(const File_Descriptor &) = delete;
+
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// O_NONBLOCK keeps a FIFO named like a day file from blocking the open; only
+// regular files are read at all.
+int Open_Day_File(const QByteArray &path)
+{
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+    int fd = ::open(path.constData(), flags);
+    if (fd >= 0 || errno != ENOENT)
+        return fd;
+
+    // Files copied from other systems may carry the prefix in lower case.
+    const qsizetype name = path.lastIndexOf('/') + 1;
+    if (!path.mid(name).startsWith("DF"))
+        return -1;
+    QByteArray lower = path;
+    lower[name] = 'd';
+    lower[name + 1] = 'f';
+    return ::open(lower.constData(), flags);
+}
+
+// Reads the whole regular file into the buffer; false when there is nothing
+// that can be read as a day file.
+bool Read_All(const QString &path, Read_Buffer &buffer, std::size_t &size)
+{
+    const QByteArray local = QFile::encodeName(path);
+    if (local.isEmpty() || local.contains('\0'))
+        return false;
+    const File_Descriptor fd(Open_Day_File(local));
+    if (fd.Get() < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0)
+        return false;
+
+    const auto expected = static_cast<std::size_t>(info.st_size);
+    buffer.Reserve(expected + 1);
+    size = 0;
+    while (size < expected) {
+        const ssize_t n = ::read(fd.Get(), buffer.Data() + size, expected - size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            break;
+        size += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Splits the data into lines ending at LF or at the end; one CR before the
+// end is part of the line end.
+class Line_Reader {
+public:
+    Line_Reader(const char *begin, const char *end) : m_next(begin), m_end(end) {}
+
+    bool Next(const char *&begin, const char *&end)
+    {
+        if (m_next == m_end)
+            return false;
+        begin = m_next;
+        const auto *lf = static_cast<const char *>(std::memchr(m_next, '\n', static_cast<std::size_t>(m_end - m_next)));
+        end = lf != nullptr ? lf : m_end;
+        m_next = lf != nullptr ? lf + 1 : m_end;
+        if (end != begin && end[-1] == '\r')
+            --end;
+        return true;
+    }
+
+private:
+    const char *m_next;
+    const char *m_end;
+};
+
+int Hex_Digit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool Is_Decimal_Digit(char c)
+{
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+// The value of a field as a 32-bit two's complement number. Digit runs too
+// long for 32 bits wrap, which leaves the low 16 bits that the counts keep
+// exactly as a wider number would.
+std::uint32_t Convert_Wrapped(const char *p, const char *end)
+{
+    while (p != end && *p == ' ')
+        ++p;
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    std::uint32_t value = 0;
+    bool hex = false;
+    if (p != end && (*p == '$' || *p == 'x' || *p == 'X')) {
+        hex = true;
+        ++p;
+    } else if (end - p >= 2 && p[0] == '0' && p[1] == 'x') {
+        hex = true;
+        p += 2;
+    }
+    if (hex) {
+        for (int digit; p != end && (digit = Hex_Digit(*p)) >= 0; ++p)
+            value = value * 16u + static_cast<std::uint32_t>(digit);
+    } else {
+        for (; p != end && Is_Decimal_Digit(*p); ++p)
+            value = value * 10u + static_cast<std::uint32_t>(*p - '0');
+    }
+    // A sign counts only when the number runs to the end of the field.
+    return negative && p == end ? 0u - value : value;
+}
+
+int Slot_Of_Time(std::int32_t minutes)
+{
+    if (minutes <= 0)
+        return 1;
+    if (minutes > 30 * Half_Hour_Slots)
+        return Half_Hour_Slots;
+    return (minutes + 29) / 30;
+}
+
+void Add_Record(Half_Hour_Table_Type &table, const char *line, const char *end)
+{
+    const auto hours = static_cast<std::int32_t>(Convert_Wrapped(line + 1, line + 3));
+    const auto minutes = static_cast<std::int32_t>(Convert_Wrapped(line + 4, line + 6));
+    std::uint16_t *const counts = table[Slot_Of_Time(hours * 60 + minutes)].Counts.Items.data();
+
+    const char *field = line + Values_Column - 1;
+    for (int channel = 0; channel < Channel_Count; ++channel) {
+        // Plain decimal fields are converted in this one pass; anything else
+        // (blanks, sign, hexadecimal, trailing text) takes the full rule.
+        std::uint32_t value = 0;
+        const char *p = field;
+        for (; p != end && Is_Decimal_Digit(*p); ++p)
+            value = value * 10u + static_cast<std::uint32_t>(*p - '0');
+        if (p != end && *p != ',') {
+            const auto *comma = static_cast<const char *>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
+            p = comma != nullptr ? comma : end;
+            value = Convert_Wrapped(field, p);
+        }
+        counts[channel] = static_cast<std::uint16_t>(counts[channel] + value);
+        if (p == end)
+            return;
+        field = p + 1;
+    }
+}
+
+void Parse_Day_File(Model &model, const char *data, std::size_t size)
+{
+    const auto *ctrl_z = static_cast<const char *>(std::memchr(data, Ctrl_Z, size));
+    Line_Reader lines(data, ctrl_z != nullptr ? ctrl_z : data + size);
+
+    const char *begin = nullptr;
+    const char *end = nullptr;
+    if (!lines.Next(begin, end))
+        return;
+    model.Day_File_Header = QString::fromLatin1(begin, end - begin);
+    for (int skipped = 0; skipped < Header_Skip_Lines; ++skipped) {
+        if (!lines.Next(begin, end))
+            return;
+    }
+    while (lines.Next(begin, end)) {
+        if (end - begin >= Values_Column)
+            Add_Record(model.Half_Hour_Table, begin, end);
+    }
+}
+
+} // namespace
+
+QString Day_File_Name(std::uint16_t id_number, const ID_Record &record, QDate date)
+{
+    const int year = date.year() % 100;
+    return record.Data_Dir + u'/'
+        + QString::asprintf("DF%02d%02d%02d.%03u", year < 0 ? -year : year, date.month(), date.day(),
+                            static_cast<unsigned>(id_number));
+}
+
+void Read_Day_File(Model &model, const QString &path)
+{
+    Clear_Half_Hour_Table(model);
+    model.Day_File_Header.clear();
+
+    thread_local Read_Buffer buffer;
+    std::size_t size = 0;
+    if (Read_All(path, buffer, size))
+        Parse_Day_File(model, buffer.Data(), size);
+    buffer.Shrink();
+}
+
+std::uint16_t Convert_Day_File_Value(const char *begin, const char *end)
+{
+    return static_cast<std::uint16_t>(Convert_Wrapped(begin, end));
+}
+
+} // namespace telvo
+
