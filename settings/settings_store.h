@@ -10,6 +10,8 @@ namespace telvo {
 // held in memory. Reads come from memory; Commit writes the whole file.
 class Settings_Store {
 public:
+    // Reads the file at once; a missing or unreadable file gives an empty store
+    // (every value its default). Reload tells why a file could not be read.
     explicit Settings_Store(QString path);
 
     // $XDG_CONFIG_HOME/Telvo_View.ini, or ~/.config/Telvo_View.ini.
@@ -17,6 +19,7 @@ public:
 
     const QString &Path() const { return File_Path; }
     bool Reload(QString *error = nullptr);
+    // Writes the whole store, creating the file's directory when it is missing.
     bool Commit(QString *error = nullptr) const;
 
     Ini_Store &Values() { return Store; }
