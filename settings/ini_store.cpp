@@ -125,9 +125,14 @@ bool Ini_Store::Save(const QString &path, QString *error) const
     };
     if (!file.open(QIODevice::WriteOnly))
         return fail();
+    // A short write carries no reason; writing on until a write fails gives one.
     const QByteArray content = Serialize();
-    if (file.write(content) != content.size())
-        return fail();
+    for (qint64 written = 0; written < content.size();) {
+        const qint64 count = file.write(content.constData() + written, content.size() - written);
+        if (count <= 0)
+            return fail();
+        written += count;
+    }
     // The file holds the access passwords: only the owner may read it.
     if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return fail();
