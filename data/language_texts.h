@@ -112,7 +112,9 @@ struct Language_Texts {
     QString Lang_File_Not_Written;   // an export, bitmap or report file could not be written
     QString Lang_Settings_Not_Saved; // the settings file could not be written
     QString Lang_No_Printer;         // no printer is installed
-    QString Lang_Incomplete_Choice;  // a picker was confirmed without a complete choice
+    QString Lang_Print_To_Pdf;       // offered after Lang_No_Printer: save the report as a PDF instead
+    QString Lang_Incomplete_Choice;  // the month picker was confirmed without a year and a month
+    QString Lang_Incomplete_Period;  // the period picker was confirmed without a year and a period
 };
 
 } // namespace telvo
