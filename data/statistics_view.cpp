@@ -4,6 +4,7 @@
 #include "text_functions.h"
 #include "view_rows.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace telvo {
