@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace telvo {
+
+// Information boxes with one OK button. Tests install a presenter to see the
+// texts instead of a box waiting for a click.
+using Information_Presenter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
+
+void Show_Information(QWidget *parent, const QString &text);
+
+// Replaces how boxes are shown (an empty function restores the real box) and
+// returns the presenter that was in place.
+Information_Presenter Set_Information_Presenter(Information_Presenter presenter);
+
+} // namespace telvo
