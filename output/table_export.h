@@ -11,7 +11,8 @@
 namespace telvo {
 
 // The EXP files of the six tables: Windows-1252, CR LF, comma-separated,
-// built from what the views last computed and showed.
+// built from what the views last computed and showed. The week writers take
+// the model writable because week numbers update its week-number state.
 QByteArray Day_Tabel_Bytes(const Model &model, const Row_Selections &rows, const Day_Table_Texts &table);
 QByteArray Week_Tabel_Bytes(Model &model, const Row_Selections &rows, const Week_Table_Texts &table);
 QByteArray WeekQF_Tabel_Bytes(Model &model, const Row_Selections &rows, const Week_QF_Table_Texts &table);
@@ -23,6 +24,8 @@ QByteArray Statistics_Tabel_Bytes(const Model &model);
 // file and the reason is returned.
 bool Write_File_Atomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
+// Each writes its table to the file; false with the reason when the file
+// cannot be written, leaving any previous file as it was.
 bool Day_Tabel_Export(const QString &path, const Model &model, const Row_Selections &rows,
                       const Day_Table_Texts &table, QString *error = nullptr);
 bool Week_Tabel_Export(const QString &path, Model &model, const Row_Selections &rows,
