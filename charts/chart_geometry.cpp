@@ -8,9 +8,10 @@ namespace telvo {
 
 namespace {
 
-// Ticks are compared with a tolerance so that sums of steps like 0.1 + 0.2
-// still land on the axis ends.
+// Steps and ends are compared with a tolerance so that rounding in a division
+// never drops the tick that lies on an axis end.
 constexpr double Tolerance = 1e-9;
+constexpr std::size_t Max_Ticks = 1000;
 
 } // namespace
 
@@ -19,7 +20,9 @@ std::vector<double> Axis_Scale::Ticks() const {
     if (!(Step > 0) || !(Maximum >= Minimum))
         return ticks;
     const double slack = Step * Tolerance;
-    for (double k = std::ceil(Minimum / Step - Tolerance); k * Step <= Maximum + slack; ++k)
+    // The cap only guards against ranges so far from zero that adding a step changes nothing.
+    for (double k = std::ceil(Minimum / Step - Tolerance);
+         k * Step <= Maximum + slack && ticks.size() < Max_Ticks; ++k)
         ticks.push_back(k * Step == 0 ? 0 : k * Step);
     return ticks;
 }
