@@ -130,6 +130,8 @@ struct Model {
     int Month_Target = 0;
     int Period_Target = 0;
     int Protected_Action = 0;
+    // The last password check that matched took the administrator password (not stored).
+    bool Administrator_Entered = false;
     int Statistics_Location = 0;
 
     // Week-number state left by the week functions.
