@@ -33,11 +33,23 @@ double Peak_Weight(const Demo_Device &device, double hour)
     return weight;
 }
 
+// The month factors hold in the middle of their months; the days between two
+// middles move from one to the next, so the season changes without a step
+// on the first of a month.
+double Season_Factor(const Demo_Device &device, QDate date)
+{
+    const QDate middle(date.year(), date.month(), 15);
+    const QDate other = date < middle ? middle.addMonths(-1) : middle.addMonths(1);
+    const double weight = static_cast<double>(std::abs(middle.daysTo(date)))
+        / static_cast<double>(std::abs(middle.daysTo(other)));
+    return (1.0 - weight) * device.Season_Factor[middle.month()] + weight * device.Season_Factor[other.month()];
+}
+
 double Expected_Visitors(const Demo_Device &device, QDate date)
 {
     const double years = static_cast<double>(Base_Date.daysTo(date)) / 365.25;
-    return device.Visitors_Per_Day * device.Weekday_Factor[date.dayOfWeek() % 7 + 1]
-        * device.Season_Factor[date.month()] * std::pow(1.0 + Yearly_Growth, years);
+    return device.Visitors_Per_Day * device.Weekday_Factor[date.dayOfWeek() % 7 + 1] * Season_Factor(device, date)
+        * std::pow(1.0 + Yearly_Growth, years);
 }
 
 int Pick_Sensor(const Demo_Device &device, Demo_Random &random)
