@@ -18,7 +18,7 @@ namespace {
 // The lines put their columns at these character positions; the headings
 // stand over them.
 constexpr int Group_Columns[3] = {11, 37, 63};
-constexpr int Heading_Columns[6] = {11, 22, 37, 48, 63, 74};
+constexpr int Heading_Columns[7] = {11, 22, 37, 48, 63, 74, 86};
 
 QFont Monospaced_Font()
 {
@@ -63,8 +63,8 @@ TStatistics_Tab::TStatistics_Tab(Model &model, QWidget *parent)
     Statistics_Result_Box->setSelectionMode(QAbstractItemView::SingleSelection);
     Statistics_Result_Box->viewport()->installEventFilter(this);
 
-    // Headings at the character columns of the list: a group line over two
-    // lines of column names.
+    // Headings at the character columns of the list: a group line over the
+    // column names, which wrap within their column when a language needs it.
     const int char_width = QFontMetrics(mono).horizontalAdvance(QLatin1Char('0'));
     const int left = Statistics_Result_Box->frameWidth() + 4;
     auto *headings = new QWidget(this);
@@ -80,11 +80,16 @@ TStatistics_Tab::TStatistics_Tab(Model &model, QWidget *parent)
             label->setFont(group_font);
             label->move(left + Group_Columns[group] * char_width, 0);
         } else {
-            label->move(left + Heading_Columns[group * 2 + in_group - 1] * char_width, line_height);
+            const int column = group * 2 + in_group - 1;
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setGeometry(left + (Heading_Columns[column] + 1) * char_width, line_height,
+                               (Heading_Columns[column + 1] - Heading_Columns[column] - 1) * char_width,
+                               2 * line_height);
         }
         Stat_Lab[i] = label;
     }
-    headings->setFixedHeight(2 * line_height + 4);
+    headings->setFixedHeight(3 * line_height + 2);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(Statistics_Result_Box, 1);
@@ -124,8 +129,8 @@ void TStatistics_Tab::Set_Statistics_Headers(const Language_Texts &texts)
         Stat_Lab[group * 3 + 2]->setText(texts.Lang_Week_Total_Stat);
         Stat_Lab[group * 3 + 3]->setText(texts.Lang_Cumulative_Total);
     }
-    for (QLabel *label : Stat_Lab)
-        label->adjustSize();
+    for (int group = 0; group < 3; ++group)
+        Stat_Lab[group * 3 + 1]->adjustSize();
 }
 
 bool TStatistics_Tab::Export_Table(const QString &path, QString *error) const

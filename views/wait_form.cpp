@@ -28,7 +28,6 @@ void TWait_Form::Show_Waiting(const QString &text)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
-    raise();
 }
 
 } // namespace telvo
