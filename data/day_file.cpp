@@ -240,6 +240,13 @@ std::uint64_t Non_Digits(std::uint64_t word)
     return (x | ((x & ~High_Bits) + Low_Bits * 0x76)) & High_Bits;
 }
 
+// Number of leading decimal digits among the 8 bytes of the word (8 when all are).
+int Leading_Digits(std::uint64_t word)
+{
+    const std::uint64_t non_digit = Non_Digits(word);
+    return non_digit == 0 ? 8 : std::countr_zero(non_digit) / 8;
+}
+
 // Value of the first n (1..8) characters of the word, all decimal digits:
 // the digits move to the top of the word with zeros below them, and three
 // multiplies combine pairs, quads and the two halves.
@@ -269,6 +276,29 @@ void Add_Field(std::uint16_t &count, const char *begin, const char *end)
     count = static_cast<std::uint16_t>(count + value);
 }
 
+// Adds a field known to hold only blanks and decimal digits, as devices write
+// values right-aligned in blanks: the digits after the leading blanks count,
+// up to the next blank.
+[[gnu::always_inline]] inline void Add_Padded_Field(std::uint16_t &count, const char *begin, const char *end)
+{
+    const auto length = static_cast<int>(end - begin);
+    if (static_cast<unsigned>(length - 1) >= 8) {
+        count = static_cast<std::uint16_t>(count + Convert_Wrapped(begin, end));
+        return;
+    }
+    std::uint64_t word = Load_8(begin);
+    const std::uint64_t not_blank = ~Bytes_Equal(word, ' ') & High_Bits;
+    const int blanks = not_blank == 0 ? 8 : std::countr_zero(not_blank) / 8;
+    if (blanks >= length)
+        return;
+    // The digit run cannot pass the field's end: a field ends at a comma, a
+    // CR, an LF, a Ctrl-Z or the buffer's zero padding.
+    word >>= 8 * blanks;
+    const int digits = Leading_Digits(word);
+    if (digits > 0)
+        count = static_cast<std::uint16_t>(count + Digits_Value(word, digits));
+}
+
 // Positions of the first 64 commas of a line's values. Each word's commas are
 // stored four at a time without a branch per comma (slots past the word's
 // real commas are overwritten by the next word), which keeps the scan free of
@@ -277,22 +307,27 @@ struct Comma_Positions {
     std::array<const char *, Channel_Count + 8> At;
     int Count = 0;
     bool Digits_Only = true; // every byte scanned is a digit or a comma
+    bool Padded = true;      // every byte scanned is a digit, a comma or a blank
 };
 
 void Find_Commas(const char *begin, const char *end, Comma_Positions &commas)
 {
     int count = 0;
-    std::uint64_t other = 0;
+    std::uint64_t all_blanks = 0;
+    std::uint64_t all_others = 0;
     for (const char *scan = begin; scan < end && count < Channel_Count; scan += 8) {
         const std::uint64_t word = Load_8(scan);
         std::uint64_t bits = Bytes_Equal(word, ',');
-        std::uint64_t others = Non_Digits(word) & ~bits;
+        std::uint64_t blanks = Bytes_Equal(word, ' ');
+        std::uint64_t others = Non_Digits(word) & ~bits & ~blanks;
         if (end - scan < 8) {
             const std::uint64_t inside = (std::uint64_t{1} << (8 * (end - scan))) - 1;
             bits &= inside;
+            blanks &= inside;
             others &= inside;
         }
-        other |= others;
+        all_blanks |= blanks;
+        all_others |= others;
         const int found = Bytes_Marked(bits);
         const char **at = commas.At.data() + count;
         at[0] = scan + std::countr_zero(bits) / 8;
@@ -309,7 +344,8 @@ void Find_Commas(const char *begin, const char *end, Comma_Positions &commas)
         count += found;
     }
     commas.Count = count < Channel_Count ? count : Channel_Count;
-    commas.Digits_Only = other == 0;
+    commas.Digits_Only = all_others == 0 && all_blanks == 0;
+    commas.Padded = all_others == 0;
 }
 
 template <void Add(std::uint16_t &, const char *, const char *)>
@@ -331,13 +367,16 @@ void Add_Record(Half_Hour_Table_Type &table, const char *line, const char *end)
     const auto minutes = static_cast<std::int32_t>(Convert_Wrapped(line + 4, line + 6));
     std::uint16_t *const counts = table[Slot_Of_Time(hours * 60 + minutes)].Counts.Items.data();
 
-    // Lines of plain decimal values (all that a device writes) take the fast
-    // conversion; any other character sends the line through the full rule.
+    // Lines of decimal values, plain or right-aligned in blanks (what devices
+    // write), take a fast conversion; any other character sends the line
+    // through the full rule.
     const char *const values = line + Values_Column - 1;
     Comma_Positions commas;
     Find_Commas(values, end, commas);
     if (commas.Digits_Only)
         Add_Fields<Add_Digits_Field>(counts, values, end, commas);
+    else if (commas.Padded)
+        Add_Fields<Add_Padded_Field>(counts, values, end, commas);
     else
         Add_Fields<Add_Field>(counts, values, end, commas);
 }

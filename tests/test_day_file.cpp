@@ -203,6 +203,8 @@ private slots:
         QTest::newRow("nine digits") << QByteArray("123456789,9") << Slot_Counts{123456789 % 65536, 9};
         QTest::newRow("wrapping value") << QByteArray("65537,0") << Slot_Counts{1, 0};
         QTest::newRow("blanks and letters") << QByteArray(" 12,12 ,12a") << Slot_Counts{12, 12, 12};
+        QTest::newRow("right-aligned in blanks") << QByteArray("  12,   3, 1 2,    ,7") << Slot_Counts{12, 3, 1, 0, 7};
+        QTest::newRow("wide blank padding") << QByteArray("         5,12345678,  65537") << Slot_Counts{5, 24910, 1};
         QTest::newRow("signs") << QByteArray("-1,-1 ,+3") << Slot_Counts{65535, 1, 3};
         QTest::newRow("hex forms") << QByteArray("$1F,x10,X1f,0x10,0X10") << Slot_Counts{31, 16, 31, 16, 0};
         QTest::newRow("all 64 channels") << QByteArray("1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,"
@@ -270,6 +272,8 @@ private slots:
                                               << Slot_Counts{5, 7};
         QTest::newRow("Ctrl-Z inside a line") << Day_Bytes({Record("00:30", "5,7\x1a,9"), Record("00:30", "1,1")}, "Head")
                                               << Slot_Counts{5, 7};
+        QTest::newRow("Ctrl-Z right after a value") << Day_Bytes({Record("00:30", "  5,  7\x1a" "99,9")}, "Head")
+                                                    << Slot_Counts{5, 7};
         QTest::newRow("Ctrl-Z right after CR") << Day_Bytes({}, "Head") + Record("00:30", "5,7") + "\r\x1a"
                                                << Slot_Counts{5, 7};
     }
