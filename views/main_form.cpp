@@ -422,29 +422,30 @@ Row_Selections TMain_Form::Rows_Of_View(int kind) const
 
 void TMain_Form::TabbedNotebook1Change(int page)
 {
-    if (page < Day_Page || page > Statistics_Page)
-        return;
     if (page == Statistics_Page)
         Statistics_Tab->Prepare_Statistics_Tab();
-    Request_View(Page_View_Kinds[page]);
+    Request_Shown_Page_View();
+}
+
+void TMain_Form::Request_Shown_Page_View()
+{
+    const int page = TabbedNotebook1->currentIndex();
+    if (page >= Day_Page && page <= Statistics_Page)
+        Request_View(Page_View_Kinds[page]);
 }
 
 void TMain_Form::Clear_Current_Tab()
 {
     switch (TabbedNotebook1->currentIndex()) {
     case Day_Page:
-        for (QString &text : Data.Day_Date_Texts)
-            text = Data.Texts.Lang_Empty;
-        Show_Selections();
+        Clear_Day_Dates();
         Day_Tab->Rows()->Clear_Row_IDs();
         Day_Tab->Rows()->Clear_Zone_Lists();
         Day_Tab->Clear_Day_Chart();
         Day_Tab->Clear_Day_View();
         break;
     case Week_Page:
-        for (QString &text : Data.Week_Date_Texts)
-            text = Data.Texts.Lang_Empty;
-        Show_Selections();
+        Clear_Week_Dates();
         Week_Tab->Rows()->Clear_Row_IDs();
         Week_Tab->Rows()->Clear_Zone_Lists();
         Week_Tab->Clear_Week_Chart();
@@ -455,12 +456,7 @@ void TMain_Form::Clear_Current_Tab()
         Week_QF_Tab->Clear_Week_QF();
         break;
     case Month_Page:
-        for (Month_Result &result : Data.Month_Results) {
-            result.Month = 0;
-            result.Year = 0;
-        }
-        Show_Month_Selections();
-        Show_Selections();
+        Clear_Month_Periods();
         Month_Tab->Rows()->Clear_Row_IDs();
         Month_Tab->Rows()->Clear_Zone_Lists();
         Month_Tab->Clear_Month_Chart();
@@ -468,12 +464,7 @@ void TMain_Form::Clear_Current_Tab()
         Month_Tab->Refresh_Month_Table();
         break;
     case Quarter_Page:
-        for (Quarter_Result &result : Data.Quarter_Results) {
-            result.Year = 0;
-            result.Period = 0;
-        }
-        Show_Period_Selections();
-        Show_Selections();
+        Clear_Quarter_Periods();
         Quarter_Tab->Rows()->Clear_Row_IDs();
         Quarter_Tab->Rows()->Clear_Zone_Lists();
         Quarter_Tab->Clear_Quarter_Chart();
@@ -483,6 +474,40 @@ void TMain_Form::Clear_Current_Tab()
     default:
         break; // the week QF and statistics pages have nothing to clear
     }
+}
+
+void TMain_Form::Clear_Day_Dates()
+{
+    for (QString &text : Data.Day_Date_Texts)
+        text = Data.Texts.Lang_Empty;
+    Show_Selections();
+}
+
+void TMain_Form::Clear_Week_Dates()
+{
+    for (QString &text : Data.Week_Date_Texts)
+        text = Data.Texts.Lang_Empty;
+    Show_Selections();
+}
+
+void TMain_Form::Clear_Month_Periods()
+{
+    for (Month_Result &result : Data.Month_Results) {
+        result.Month = 0;
+        result.Year = 0;
+    }
+    Show_Month_Selections();
+    Show_Selections();
+}
+
+void TMain_Form::Clear_Quarter_Periods()
+{
+    for (Quarter_Result &result : Data.Quarter_Results) {
+        result.Year = 0;
+        result.Period = 0;
+    }
+    Show_Period_Selections();
+    Show_Selections();
 }
 
 void TMain_Form::Export_Table_Dialog(const std::function<bool(const QString &, QString *)> &export_table)

@@ -53,17 +53,26 @@ public:
     // Shows the wait window and computes the view when Timer1 fires; a second
     // request before then replaces the first.
     void Request_View(int kind);
+    // The request of the page shown (after the day view settings change, for one).
+    void Request_Shown_Page_View();
     void Timer1Timer();
     void Clear_Current_Tab();
     void Apply_Main_Texts();
 
-    // Row selection refreshes for the pickers.
+    // Row selection refreshes for the pickers and the device-label dialog.
     void Show_Selections();
     void Show_Month_Selections();
     void Show_Period_Selections();
     // Copies device and zone of the row above into the row on the page.
     void Copy_Row_Above(Row_Page page, int row);
     Selection_Rows *Rows(Row_Page page) const;
+    // Device lists := the slot names, each showing its row's Row_ID_Names entry.
+    void Fill_ID_Lists();
+    // The rows lose their dates or periods (the picked dates stay for the calendar).
+    void Clear_Day_Dates();
+    void Clear_Week_Dates();
+    void Clear_Month_Periods();
+    void Clear_Quarter_Periods();
 
     // Replaced by tests; by default a file dialog asking where to save.
     Save_Dialog_Function Save_Dialog;
@@ -107,7 +116,6 @@ private:
     void Start_Up();
     void Apply_Main_Menu_Texts();
     void Apply_Tab_Texts();
-    void Fill_ID_Lists();
     // The timer's work for one view kind: the computation, its tables and chart.
     void Compute_View(int kind);
     Row_Selections Rows_Of_View(int kind) const;
