@@ -28,7 +28,8 @@ QDate Last_Week_Day_At(const Model &model, int year, int month, int day);
 QDate Period_First_Day(const Model &model, int year, int period);
 QDate Period_Last_Day(const Model &model, int year, int period);
 
-// Date of a "dd-mm-yyyy" text; an invalid QDate when the text is not a valid date.
+// Date of a "dd-mm-yyyy" text (day and month of one or two digits, a year of
+// four); an invalid QDate for any other text and for days that do not exist.
 QDate Date_Of_Text(const QString &text);
 
 // "dd-mm-yyyy".
