@@ -27,8 +27,7 @@ private slots:
     void Pickers_Print_And_Settings_Are_Requested_Through_Signals();
 };
 
-void Test_Main_Window::Start_Up_Restores_Rows_And_Computes_Week_Month_Quarter()
-{
+void Test_Main_Window::Start_Up_Restores_Rows_And_Computes_Week_Month_Quarter() {
     Main_Window_Fixture f;
     QCOMPARE(f.Tabs()->currentIndex(), int(TMain_Form::Week_Page));
     QCOMPARE(f.Tabs()->tabText(0), QStringLiteral("Day total"));
@@ -42,8 +41,10 @@ void Test_Main_Window::Start_Up_Restores_Rows_And_Computes_Week_Month_Quarter()
     // Restored rows: period text, device and zone.
     QCOMPARE(f.Find<QLineEdit>(QStringLiteral("Week_Select1"))->text(), QStringLiteral("Week 11, 2024"));
     QCOMPARE(f.Find<QLineEdit>(QStringLiteral("Day_Select1"))->text(), QStringLiteral("12-03-2024"));
-    QCOMPARE(f.Find<QLineEdit>(QStringLiteral("Month_Period_Select1"))->text(), QStringLiteral("Month 3, 2024"));
-    QCOMPARE(f.Find<QLineEdit>(QStringLiteral("Quart_Period_Select1"))->text(), QStringLiteral("Period 1, 2024"));
+    QCOMPARE(f.Find<QLineEdit>(QStringLiteral("Month_Period_Select1"))->text(),
+             QStringLiteral("Month 3, 2024"));
+    QCOMPARE(f.Find<QLineEdit>(QStringLiteral("Quart_Period_Select1"))->text(),
+             QStringLiteral("Period 1, 2024"));
     const auto *week_device = f.Find<QComboBox>(QStringLiteral("Week_ID_Name_Box1"));
     QCOMPARE(week_device->currentText(), QStringLiteral("Shop"));
     QCOMPARE(week_device->count(), Device_Slots);
@@ -79,20 +80,22 @@ void Test_Main_Window::Start_Up_Restores_Rows_And_Computes_Week_Month_Quarter()
     QCOMPARE(f.Data.Printer_Index, -1);
 }
 
-void Test_Main_Window::Page_Change_Computes_Its_View_Behind_The_Wait_Window_data()
-{
+void Test_Main_Window::Page_Change_Computes_Its_View_Behind_The_Wait_Window_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("day") << int(TMain_Form::Day_Page) << 1 << "DT_Lab1" << "20";
-    QTest::newRow("week QF") << int(TMain_Form::Week_QF_Page) << 3 << "WeekQF_ID1_Vr" << "50";
-    QTest::newRow("month") << int(TMain_Form::Month_Page) << 5 << "ID1_month_Total" << "7000";
-    QTest::newRow("quarter") << int(TMain_Form::Quarter_Page) << 4 << "ID_Quart_QT1" << "280";
+    QTest::newRow("day") << int(TMain_Form::Day_Page) << 1 << "DT_Lab1"
+                         << "20";
+    QTest::newRow("week QF") << int(TMain_Form::Week_QF_Page) << 3 << "WeekQF_ID1_Vr"
+                             << "50";
+    QTest::newRow("month") << int(TMain_Form::Month_Page) << 5 << "ID1_month_Total"
+                           << "7000";
+    QTest::newRow("quarter") << int(TMain_Form::Quarter_Page) << 4 << "ID_Quart_QT1"
+                             << "280";
 }
 
-void Test_Main_Window::Page_Change_Computes_Its_View_Behind_The_Wait_Window()
-{
+void Test_Main_Window::Page_Change_Computes_Its_View_Behind_The_Wait_Window() {
     QFETCH(int, page);
     QFETCH(int, kind);
     QFETCH(QString, label);
@@ -102,15 +105,15 @@ void Test_Main_Window::Page_Change_Computes_Its_View_Behind_The_Wait_Window()
     f.Tabs()->setCurrentIndex(page);
     // The request only shows the wait window; the work waits for the timer.
     QVERIFY(wait_form->isVisible());
-    QCOMPARE(f.Find<QLabel>(QStringLiteral("Wait_Label"))->text(), QStringLiteral("Collecting data, Please wait !"));
+    QCOMPARE(f.Find<QLabel>(QStringLiteral("Wait_Label"))->text(),
+             QStringLiteral("Collecting data, Please wait !"));
     QCOMPARE(f.Data.View_Kind, kind);
     QVERIFY(f.Wait_For_View());
     QVERIFY(!wait_form->isVisible());
     QCOMPARE(f.Text(label), expected);
 }
 
-void Test_Main_Window::Second_Request_Within_The_Delay_Replaces_The_First()
-{
+void Test_Main_Window::Second_Request_Within_The_Delay_Replaces_The_First() {
     Main_Window_Fixture f;
     QSignalSpy fired(f.Find<QTimer>(QStringLiteral("Timer1")), &QTimer::timeout);
     QTest::mouseClick(f.Find<QPushButton>(QStringLiteral("Day_View_Button")), Qt::LeftButton);
@@ -122,29 +125,34 @@ void Test_Main_Window::Second_Request_Within_The_Delay_Replaces_The_First()
     QCOMPARE(f.Find<QListWidget>(QStringLiteral("Statistics_Result_Box"))->count(), 53);
 }
 
-void Test_Main_Window::Clear_Empties_The_Rows_And_Results_Of_The_Page_data()
-{
+void Test_Main_Window::Clear_Empties_The_Rows_And_Results_Of_The_Page_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("clear_button");
     QTest::addColumn<QString>("view_button");
     QTest::addColumn<QStringList>("prefixes"); // period field, device combo, zone combo
     QTest::addColumn<QString>("total_label");
     QTest::addColumn<QString>("chart");
-    QTest::newRow("day") << int(TMain_Form::Day_Page) << "Clear_Day_Button" << "Day_View_Button"
-                         << QStringList{"Day_Select", "ID_Name_Box", "Zone_Day_Box"} << "DT_Lab1" << "Day_Chart";
-    QTest::newRow("week") << int(TMain_Form::Week_Page) << "Clear_Button" << "Week_View_Button"
+    QTest::newRow("day") << int(TMain_Form::Day_Page) << "Clear_Day_Button"
+                         << "Day_View_Button" << QStringList{"Day_Select", "ID_Name_Box", "Zone_Day_Box"}
+                         << "DT_Lab1"
+                         << "Day_Chart";
+    QTest::newRow("week") << int(TMain_Form::Week_Page) << "Clear_Button"
+                          << "Week_View_Button"
                           << QStringList{"Week_Select", "Week_ID_Name_Box", "Zone_Week_Box"} << "Week_ID1_WT"
                           << "Week_Chart";
-    QTest::newRow("month") << int(TMain_Form::Month_Page) << "Month_Clear_Button" << "Month_View_Button"
+    QTest::newRow("month") << int(TMain_Form::Month_Page) << "Month_Clear_Button"
+                           << "Month_View_Button"
                            << QStringList{"Month_Period_Select", "Month_ID_Name_Box", "Zone_Month_Box"}
-                           << "ID1_month_Total" << "Month_Chart";
-    QTest::newRow("quarter") << int(TMain_Form::Quarter_Page) << "Quart_Clear_Button" << "Quart_View_Button"
+                           << "ID1_month_Total"
+                           << "Month_Chart";
+    QTest::newRow("quarter") << int(TMain_Form::Quarter_Page) << "Quart_Clear_Button"
+                             << "Quart_View_Button"
                              << QStringList{"Quart_Period_Select", "Quart_ID_Name_Box", "Zone_Quart_Box"}
-                             << "ID_Quart_QT1" << "Quart_Chart";
+                             << "ID_Quart_QT1"
+                             << "Quart_Chart";
 }
 
-void Test_Main_Window::Clear_Empties_The_Rows_And_Results_Of_The_Page()
-{
+void Test_Main_Window::Clear_Empties_The_Rows_And_Results_Of_The_Page() {
     QFETCH(int, page);
     QFETCH(QString, clear_button);
     QFETCH(QString, view_button);
@@ -174,8 +182,7 @@ void Test_Main_Window::Clear_Empties_The_Rows_And_Results_Of_The_Page()
     QCOMPARE(f.Text(total_label), QStringLiteral("0"));
 }
 
-void Test_Main_Window::Clear_On_The_Week_Page_Also_Empties_The_Week_QF_Page()
-{
+void Test_Main_Window::Clear_On_The_Week_Page_Also_Empties_The_Week_QF_Page() {
     Main_Window_Fixture f;
     QVERIFY(f.Show_Page(TMain_Form::Week_QF_Page));
     QCOMPARE(f.Text(QStringLiteral("WeekQF_ID1_Ma")), QStringLiteral("50"));
@@ -193,8 +200,7 @@ void Test_Main_Window::Clear_On_The_Week_Page_Also_Empties_The_Week_QF_Page()
     QCOMPARE(f.Data.Week_Date_Texts[1], QString());
 }
 
-void Test_Main_Window::Typing_A_Device_Refills_The_Zone_List()
-{
+void Test_Main_Window::Typing_A_Device_Refills_The_Zone_List() {
     Main_Window_Fixture f;
     auto *device = f.Find<QComboBox>(QStringLiteral("Week_ID_Name_Box3"));
     auto *zone = f.Find<QComboBox>(QStringLiteral("Zone_Week_Box3"));
@@ -216,8 +222,7 @@ void Test_Main_Window::Typing_A_Device_Refills_The_Zone_List()
     QCOMPARE(row1_zone->count(), Zones_Per_Device);
 }
 
-void Test_Main_Window::Copy_Row_Above_Takes_Device_And_Zone()
-{
+void Test_Main_Window::Copy_Row_Above_Takes_Device_And_Zone() {
     Main_Window_Fixture f;
     f.Form->Copy_Row_Above(Row_Page::Month, 2);
     QCOMPARE(f.Find<QComboBox>(QStringLiteral("Month_ID_Name_Box2"))->currentText(), QStringLiteral("Shop"));
@@ -232,8 +237,7 @@ void Test_Main_Window::Copy_Row_Above_Takes_Device_And_Zone()
     QCOMPARE(f.Find<QComboBox>(QStringLiteral("ID_Name_Box1"))->currentText(), QString());
 }
 
-void Test_Main_Window::Pickers_Print_And_Settings_Are_Requested_Through_Signals()
-{
+void Test_Main_Window::Pickers_Print_And_Settings_Are_Requested_Through_Signals() {
     Main_Window_Fixture f;
     QSignalSpy calendar(f.Form.get(), &TMain_Form::calendarRequested);
     QSignalSpy month(f.Form.get(), &TMain_Form::monthPickerRequested);

@@ -21,8 +21,7 @@ struct Dialog_Answer {
     QString Path;
     QList<Save_Dialog_Request> Requests;
 
-    void Install(TMain_Form &form)
-    {
+    void Install(TMain_Form &form) {
         form.Save_Dialog = [this](QWidget *, const Save_Dialog_Request &request) {
             Requests.append(request);
             return Path;
@@ -30,15 +29,13 @@ struct Dialog_Answer {
     }
 };
 
-QByteArray File_Bytes(const QString &path)
-{
+QByteArray File_Bytes(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // What the EXP writer makes of the page as the window shows it.
-QByteArray Expected_Export(Main_Window_Fixture &f, int page)
-{
+QByteArray Expected_Export(Main_Window_Fixture &f, int page) {
     Model &model = f.Data;
     switch (page) {
     case TMain_Form::Day_Page: {
@@ -53,7 +50,8 @@ QByteArray Expected_Export(Main_Window_Fixture &f, int page)
         Per_Row<QString> info;
         for (int r = 1; r <= Rows_Per_View; ++r)
             info[r] = f.Text(QStringLiteral("ID%1_WeekQF_Info").arg(r));
-        return WeekQF_Tabel_Bytes(model, f.Form->Rows(Row_Page::Week)->Read_Rows(), Show_Week_QF_Table(model, info));
+        return WeekQF_Tabel_Bytes(model, f.Form->Rows(Row_Page::Week)->Read_Rows(),
+                                  Show_Week_QF_Table(model, info));
     }
     case TMain_Form::Month_Page:
         return Month_Tabel_Bytes(model, f.Form->Rows(Row_Page::Month)->Read_Rows());
@@ -64,8 +62,7 @@ QByteArray Expected_Export(Main_Window_Fixture &f, int page)
     }
 }
 
-void Double_Click(Main_Window_Fixture &f, const QString &name)
-{
+void Double_Click(Main_Window_Fixture &f, const QString &name) {
     QWidget *target = f.Find<QWidget>(name);
     if (auto *list = qobject_cast<QListWidget *>(target))
         target = list->viewport();
@@ -87,22 +84,22 @@ private slots:
     void Failed_Save_On_Close_Shows_The_Information_Box();
 };
 
-void Test_Main_Window_Export::Table_Double_Click_Writes_What_The_Writer_Writes_data()
-{
+void Test_Main_Window_Export::Table_Double_Click_Writes_What_The_Writer_Writes_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("table");
     QTest::addColumn<QByteArray>("shown_value"); // a computed value the file carries
     QTest::newRow("day") << int(TMain_Form::Day_Page) << "DayTabelPaneel" << QByteArray(",20\r\n");
     QTest::newRow("week") << int(TMain_Form::Week_Page) << "WeekTabelPaneel" << QByteArray(",70,280\r\n");
-    QTest::newRow("week QF") << int(TMain_Form::Week_QF_Page) << "WeekQFTabelPaneel" << QByteArray(",50,50\r\n");
+    QTest::newRow("week QF") << int(TMain_Form::Week_QF_Page) << "WeekQFTabelPaneel"
+                             << QByteArray(",50,50\r\n");
     QTest::newRow("month") << int(TMain_Form::Month_Page) << "MonthTabelPaneel" << QByteArray(",7000\r\n");
-    QTest::newRow("quarter") << int(TMain_Form::Quarter_Page) << "QuartTabelPaneel" << QByteArray(",280,0,0,280\r\n");
+    QTest::newRow("quarter") << int(TMain_Form::Quarter_Page) << "QuartTabelPaneel"
+                             << QByteArray(",280,0,0,280\r\n");
     QTest::newRow("statistics") << int(TMain_Form::Statistics_Page) << "Statistics_Result_Box"
                                 << QByteArray("\r\nShop\r\n");
 }
 
-void Test_Main_Window_Export::Table_Double_Click_Writes_What_The_Writer_Writes()
-{
+void Test_Main_Window_Export::Table_Double_Click_Writes_What_The_Writer_Writes() {
     QFETCH(int, page);
     QFETCH(QString, table);
     QFETCH(QByteArray, shown_value);
@@ -123,8 +120,7 @@ void Test_Main_Window_Export::Table_Double_Click_Writes_What_The_Writer_Writes()
     QVERIFY(f.Messages.isEmpty());
 }
 
-void Test_Main_Window_Export::Chart_Double_Click_Saves_A_Bitmap_Of_The_Chart()
-{
+void Test_Main_Window_Export::Chart_Double_Click_Saves_A_Bitmap_Of_The_Chart() {
     Main_Window_Fixture f;
     f.Form->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.Form.get()));
@@ -142,17 +138,18 @@ void Test_Main_Window_Export::Chart_Double_Click_Saves_A_Bitmap_Of_The_Chart()
     QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
 }
 
-void Test_Main_Window_Export::Unwritable_File_Shows_The_Information_Box_data()
-{
+void Test_Main_Window_Export::Unwritable_File_Shows_The_Information_Box_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("file_name"); // empty: the dialog is cancelled
-    QTest::newRow("table") << "WeekTabelPaneel" << "missing/table.exp";
-    QTest::newRow("chart") << "Week_Chart" << "missing/week.bmp";
-    QTest::newRow("cancelled") << "WeekTabelPaneel" << "";
+    QTest::newRow("table") << "WeekTabelPaneel"
+                           << "missing/table.exp";
+    QTest::newRow("chart") << "Week_Chart"
+                           << "missing/week.bmp";
+    QTest::newRow("cancelled") << "WeekTabelPaneel"
+                               << "";
 }
 
-void Test_Main_Window_Export::Unwritable_File_Shows_The_Information_Box()
-{
+void Test_Main_Window_Export::Unwritable_File_Shows_The_Information_Box() {
     QFETCH(QString, target);
     QFETCH(QString, file_name);
     Main_Window_Fixture f;
@@ -171,8 +168,7 @@ void Test_Main_Window_Export::Unwritable_File_Shows_The_Information_Box()
     QVERIFY(!QFile::exists(answer.Path));
 }
 
-void Test_Main_Window_Export::Closing_Saves_The_Rows_Of_Every_Page()
-{
+void Test_Main_Window_Export::Closing_Saves_The_Rows_Of_Every_Page() {
     Main_Window_Fixture f;
     f.Find<QComboBox>(QStringLiteral("Zone_Week_Box2"))->setCurrentIndex(1);
     QTest::keyClicks(f.Find<QComboBox>(QStringLiteral("ID_Name_Box3"))->lineEdit(), QStringLiteral("Nobody"));
@@ -191,8 +187,7 @@ void Test_Main_Window_Export::Closing_Saves_The_Rows_Of_Every_Page()
     QCOMPARE(saved.Read_Integer(QStringLiteral("Quart_Tab"), QStringLiteral("Per_1"), -9), 1);
 }
 
-void Test_Main_Window_Export::Failed_Save_On_Close_Shows_The_Information_Box()
-{
+void Test_Main_Window_Export::Failed_Save_On_Close_Shows_The_Information_Box() {
     Main_Window_Fixture f;
     // A plain file where the settings directory should be.
     const QString blocker = f.Days.Dir() + QStringLiteral("/blocker");

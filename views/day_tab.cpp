@@ -14,23 +14,24 @@ namespace telvo {
 
 TDay_Tab::TDay_Tab(Model &model, QWidget *parent)
     : QWidget(parent), Data(model),
-      Day_Rows(new Selection_Rows(model, Row_Page::Day,
-                                  {QStringLiteral("Day_Select"), QStringLiteral("ID_Name_Box"),
-                                   QStringLiteral("Zone_Day_Box"), QStringLiteral("Day_Date_Label"),
-                                   QStringLiteral("Day_ID_Label"), QStringLiteral("Day_Zone_Label"), QString()},
-                                  this)),
+      Day_Rows(
+          new Selection_Rows(model, Row_Page::Day,
+                             {QStringLiteral("Day_Select"), QStringLiteral("ID_Name_Box"),
+                              QStringLiteral("Zone_Day_Box"), QStringLiteral("Day_Date_Label"),
+                              QStringLiteral("Day_ID_Label"), QStringLiteral("Day_Zone_Label"), QString()},
+                             this)),
       Day_Buttons(new Tab_Buttons({QStringLiteral("Day_View_Button"), QStringLiteral("Print_Day_Button"),
                                    QStringLiteral("Clear_Day_Button"), QStringLiteral("Exit_Buuton2")},
                                   this)),
       Day_Chart(new Chart_Widget(this)),
-      DayTabelPaneel(new Table_Panel(QStringLiteral("DayTabelPaneel"),
-                                     QStringLiteral("Double click to export the data to file (data per hour)"),
-                                     this))
-{
+      DayTabelPaneel(
+          new Table_Panel(QStringLiteral("DayTabelPaneel"),
+                          QStringLiteral("Double click to export the data to file (data per hour)"), this)) {
     static const char *const period_headings[8] = {"00-03", "03-06", "06-09", "09-12",
                                                    "12-15", "15-18", "18-21", "21-24"};
     static const char *const heading_names[8] = {"Day_Period_Lab1", "Day_Period_Lab2", "Day_Period_Lab3",
-                                                 "Day_Period_Lab4", "Label2", "Label3", "Label4", "Label5"};
+                                                 "Day_Period_Lab4", "Label2",          "Label3",
+                                                 "Label4",          "Label5"};
     for (int k = 1; k <= 8; ++k)
         DayTabelPaneel->Add_Cell(QLatin1String(heading_names[k - 1]), 0, k)
             ->setText(QLatin1String(period_headings[k - 1]));
@@ -57,8 +58,7 @@ TDay_Tab::TDay_Tab(Model &model, QWidget *parent)
     layout->addWidget(DayTabelPaneel);
 }
 
-void TDay_Tab::Show_Day_Table(const Day_Table_Texts &texts)
-{
+void TDay_Tab::Show_Day_Table(const Day_Table_Texts &texts) {
     Shown = texts;
     for (int r = 1; r <= Rows_Per_View; ++r) {
         Day_ID_Lab[r]->setText(texts.Day_ID_Lab[r]);
@@ -68,29 +68,25 @@ void TDay_Tab::Show_Day_Table(const Day_Table_Texts &texts)
     }
 }
 
-void TDay_Tab::Clear_Day_View()
-{
+void TDay_Tab::Clear_Day_View() {
     Reset_Day_Results(Data);
     Show_Day_Table(Fill_Day_Table(Data, Day_Rows->Read_Rows()));
 }
 
-void TDay_Tab::Set_Day_Table_Headers(const Language_Texts &texts)
-{
+void TDay_Tab::Set_Day_Table_Headers(const Language_Texts &texts) {
     DT_Lab->setText(texts.Lang_Day_Total);
 }
 
-void TDay_Tab::Fill_Day_Chart()
-{
-    Update_Chart(Day_Chart, [this](Chart &chart) { telvo::Fill_Day_Chart(chart, Data, Day_Rows->Read_Rows()); });
+void TDay_Tab::Fill_Day_Chart() {
+    Update_Chart(Day_Chart,
+                 [this](Chart &chart) { telvo::Fill_Day_Chart(chart, Data, Day_Rows->Read_Rows()); });
 }
 
-void TDay_Tab::Clear_Day_Chart()
-{
+void TDay_Tab::Clear_Day_Chart() {
     Update_Chart(Day_Chart, [](Chart &chart) { telvo::Clear_Day_Chart(chart); });
 }
 
-bool TDay_Tab::Export_Table(const QString &path, QString *error) const
-{
+bool TDay_Tab::Export_Table(const QString &path, QString *error) const {
     return Day_Tabel_Export(path, Data, Day_Rows->Read_Rows(), Shown, error);
 }
 

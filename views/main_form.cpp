@@ -43,8 +43,7 @@ constexpr int Page_View_Kinds[6] = {Day_View_Kind,   Week_View_Kind,    Week_QF_
 constexpr Row_Page Row_Pages[Row_Page_Count] = {Row_Page::Day, Row_Page::Week, Row_Page::Quarter,
                                                 Row_Page::Month};
 
-QString Run_File_Dialog(QWidget *parent, const Save_Dialog_Request &request)
-{
+QString Run_File_Dialog(QWidget *parent, const Save_Dialog_Request &request) {
     QFileDialog dialog(parent, request.Title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(request.Filter);
@@ -63,8 +62,7 @@ TMain_Form::TMain_Form(Model &model, Settings_Store &store, QWidget *parent)
       TabbedNotebook1(new QTabWidget(this)), Day_Tab(new TDay_Tab(model)), Week_Tab(new TWeek_Tab(model)),
       Week_QF_Tab(new TWeek_QF_Tab(model, Week_Tab->Rows())), Month_Tab(new TMonth_Tab(model)),
       Quarter_Tab(new TQuarter_Tab(model)), Statistics_Tab(new TStatistics_Tab(model)),
-      Wait_Form(new TWait_Form(this)), Timer1(new QTimer(this))
-{
+      Wait_Form(new TWait_Form(this)), Timer1(new QTimer(this)) {
     setObjectName(QStringLiteral("Main_Form"));
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->addTab(Day_Tab, QString());
@@ -96,8 +94,7 @@ TMain_Form::TMain_Form(Model &model, Settings_Store &store, QWidget *parent)
 
 TMain_Form::~TMain_Form() = default;
 
-void TMain_Form::Build_Menu()
-{
+void TMain_Form::Build_Menu() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     const auto add_action = [this](QMenu *menu, const char *name) {
         auto *action = new QAction(this);
@@ -123,8 +120,9 @@ void TMain_Form::Build_Menu()
 
     Settings1 = menuBar()->addMenu(QString());
     Settings1->setObjectName(QStringLiteral("Settings1"));
-    static const char *const settings_items[7] = {"ID_Nummer1", "Zone_Definition1",  "Language1",     "Directory1",
-                                                  "Editgraphicnames1", "Change_Day_View", "ChangePasword1"};
+    static const char *const settings_items[7] = {"ID_Nummer1",    "Zone_Definition1",  "Language1",
+                                                  "Directory1",    "Editgraphicnames1", "Change_Day_View",
+                                                  "ChangePasword1"};
     for (int action_number = 1; action_number <= 7; ++action_number) {
         QAction *action = add_action(Settings1, settings_items[action_number - 1]);
         connect(action, &QAction::triggered, this, [this, action_number] {
@@ -140,8 +138,7 @@ void TMain_Form::Build_Menu()
     connect(About1, &QAction::triggered, this, &TMain_Form::aboutRequested);
 }
 
-void TMain_Form::Connect_Tabs()
-{
+void TMain_Form::Connect_Tabs() {
     const auto connect_buttons = [this](Tab_Buttons *buttons, int view_kind) {
         connect(buttons, &Tab_Buttons::viewClicked, this, [this, view_kind] { Request_View(view_kind); });
         connect(buttons, &Tab_Buttons::printClicked, this, &TMain_Form::commentRequested);
@@ -153,7 +150,8 @@ void TMain_Form::Connect_Tabs()
     connect_buttons(Week_QF_Tab->Buttons(), Week_QF_View_Kind);
     connect_buttons(Month_Tab->Buttons(), Month_View_Kind);
     connect_buttons(Quarter_Tab->Buttons(), Quarter_View_Kind);
-    connect(Statistics_Tab->Buttons(), &Tab_Buttons::printClicked, this, &TMain_Form::statisticsPrintRequested);
+    connect(Statistics_Tab->Buttons(), &Tab_Buttons::printClicked, this,
+            &TMain_Form::statisticsPrintRequested);
     connect(Statistics_Tab->Buttons(), &Tab_Buttons::exitClicked, this, &QWidget::close);
 
     connect(Day_Tab->Rows(), &Selection_Rows::periodClicked, this, [this](int row) {
@@ -178,37 +176,37 @@ void TMain_Form::Connect_Tabs()
         Request_View(Statistics_View_Kind);
     });
 
-    connect(Day_Tab->Table(), &Table_Panel::doubleClicked, this,
-            [this] { Export_Table_Dialog([this](const QString &path, QString *error) {
-                return Day_Tab->Export_Table(path, error);
-            }); });
-    connect(Week_Tab->Table(), &Table_Panel::doubleClicked, this,
-            [this] { Export_Table_Dialog([this](const QString &path, QString *error) {
-                return Week_Tab->Export_Table(path, error);
-            }); });
-    connect(Week_QF_Tab->Table(), &Table_Panel::doubleClicked, this,
-            [this] { Export_Table_Dialog([this](const QString &path, QString *error) {
-                return Week_QF_Tab->Export_Table(path, error);
-            }); });
-    connect(Month_Tab->Table(), &Table_Panel::doubleClicked, this,
-            [this] { Export_Table_Dialog([this](const QString &path, QString *error) {
-                return Month_Tab->Export_Table(path, error);
-            }); });
-    connect(Quarter_Tab->Table(), &Table_Panel::doubleClicked, this,
-            [this] { Export_Table_Dialog([this](const QString &path, QString *error) {
-                return Quarter_Tab->Export_Table(path, error);
-            }); });
+    connect(Day_Tab->Table(), &Table_Panel::doubleClicked, this, [this] {
+        Export_Table_Dialog(
+            [this](const QString &path, QString *error) { return Day_Tab->Export_Table(path, error); });
+    });
+    connect(Week_Tab->Table(), &Table_Panel::doubleClicked, this, [this] {
+        Export_Table_Dialog(
+            [this](const QString &path, QString *error) { return Week_Tab->Export_Table(path, error); });
+    });
+    connect(Week_QF_Tab->Table(), &Table_Panel::doubleClicked, this, [this] {
+        Export_Table_Dialog(
+            [this](const QString &path, QString *error) { return Week_QF_Tab->Export_Table(path, error); });
+    });
+    connect(Month_Tab->Table(), &Table_Panel::doubleClicked, this, [this] {
+        Export_Table_Dialog(
+            [this](const QString &path, QString *error) { return Month_Tab->Export_Table(path, error); });
+    });
+    connect(Quarter_Tab->Table(), &Table_Panel::doubleClicked, this, [this] {
+        Export_Table_Dialog(
+            [this](const QString &path, QString *error) { return Quarter_Tab->Export_Table(path, error); });
+    });
     for (Chart_Widget *chart : {Day_Tab->Chart_View(), Week_Tab->Chart_View(), Week_QF_Tab->Chart_View(),
                                 Month_Tab->Chart_View(), Quarter_Tab->Chart_View()})
         connect(chart, &Chart_Widget::doubleClicked, this, [this, chart] { Save_Chart_Dialog(chart); });
-    connect(Statistics_Tab, &TStatistics_Tab::resultBoxDoubleClicked, this,
-            [this] { Export_Table_Dialog([this](const QString &path, QString *error) {
-                return Statistics_Tab->Export_Table(path, error);
-            }); });
+    connect(Statistics_Tab, &TStatistics_Tab::resultBoxDoubleClicked, this, [this] {
+        Export_Table_Dialog([this](const QString &path, QString *error) {
+            return Statistics_Tab->Export_Table(path, error);
+        });
+    });
 }
 
-Selection_Rows *TMain_Form::Rows(Row_Page page) const
-{
+Selection_Rows *TMain_Form::Rows(Row_Page page) const {
     switch (page) {
     case Row_Page::Day:
         return Day_Tab->Rows();
@@ -222,8 +220,7 @@ Selection_Rows *TMain_Form::Rows(Row_Page page) const
     return nullptr;
 }
 
-void TMain_Form::Start_Up()
-{
+void TMain_Form::Start_Up() {
     Set_Device_Keys(Data);
     Load_Settings(Data, Store);
     Set_Language_Texts(Data);
@@ -248,22 +245,21 @@ void TMain_Form::Start_Up()
 
     // The day and week rows show no texts yet, so only the month and quarter
     // rows are computed here; the week page follows once the texts are applied.
-    for (int view_kind : {Day_View_Kind, Week_View_Kind, Week_QF_View_Kind, Quarter_View_Kind, Month_View_Kind})
+    for (int view_kind :
+         {Day_View_Kind, Week_View_Kind, Week_QF_View_Kind, Quarter_View_Kind, Month_View_Kind})
         Compute_View(view_kind);
 
     Data.Statistics_Location = 1;
     Data.Printer_Index = -1;
 }
 
-void TMain_Form::Fill_ID_Lists()
-{
+void TMain_Form::Fill_ID_Lists() {
     const QStringList names = ID_List(Data);
     for (Row_Page page : Row_Pages)
         Rows(page)->Fill_ID_List(names);
 }
 
-void TMain_Form::Apply_Main_Texts()
-{
+void TMain_Form::Apply_Main_Texts() {
     Set_Language_Texts(Data);
     Apply_Main_Menu_Texts();
     Apply_Tab_Texts();
@@ -279,8 +275,10 @@ void TMain_Form::Apply_Main_Texts()
 
     setWindowTitle(QStringLiteral("Telvo_View ") + texts.Lang_Version + QLatin1Char(' ') +
                    QLatin1String(Version_Number));
-    Day_Tab->Rows()->Set_Headings(texts.Lang_Date_Label, texts.Lang_Location_Label, texts.Lang_Selection_Label);
-    Week_Tab->Rows()->Set_Headings(texts.Lang_Week_Label, texts.Lang_Location_Label, texts.Lang_Selection_Label);
+    Day_Tab->Rows()->Set_Headings(texts.Lang_Date_Label, texts.Lang_Location_Label,
+                                  texts.Lang_Selection_Label);
+    Week_Tab->Rows()->Set_Headings(texts.Lang_Week_Label, texts.Lang_Location_Label,
+                                   texts.Lang_Selection_Label);
     Quarter_Tab->Rows()->Set_Headings(texts.Lang_Period + QLatin1Char(':'), texts.Lang_Location_Label,
                                       texts.Lang_Selection_Label);
     Month_Tab->Rows()->Set_Headings(texts.Lang_Month + QLatin1Char(':'), texts.Lang_Location_Label,
@@ -298,16 +296,15 @@ void TMain_Form::Apply_Main_Texts()
     Month_Tab->Draw_Month_Chart();
 }
 
-void TMain_Form::Apply_Main_Menu_Texts()
-{
+void TMain_Form::Apply_Main_Menu_Texts() {
     const Language_Texts &texts = Data.Texts;
     File1->setTitle(texts.Lang_File_Menu);
     Printer_settings1->setText(texts.Lang_Printer_Setup);
     Print1->setText(texts.Lang_Print_Menu);
     Exit1->setText(texts.Lang_Exit_Menu);
     Settings1->setTitle(texts.Lang_Settings_Menu);
-    const QString settings_captions[7] = {texts.Lang_Label_IDs_Menu,       texts.Lang_Define_Zones_Menu,
-                                          texts.Lang_Set_Language_Menu,    texts.Lang_Set_Directories_Menu,
+    const QString settings_captions[7] = {texts.Lang_Label_IDs_Menu,        texts.Lang_Define_Zones_Menu,
+                                          texts.Lang_Set_Language_Menu,     texts.Lang_Set_Directories_Menu,
                                           texts.Lang_Edit_Graph_Names_Menu, texts.Lang_Change_View_Menu,
                                           texts.Lang_Change_Password_Menu};
     for (int i = 0; i < 7; ++i)
@@ -320,11 +317,10 @@ void TMain_Form::Apply_Main_Menu_Texts()
     Statistics_Tab->Set_Statistics_Headers(texts);
 }
 
-void TMain_Form::Apply_Tab_Texts()
-{
+void TMain_Form::Apply_Tab_Texts() {
     const Language_Texts &texts = Data.Texts;
-    TabbedNotebook1->setTabText(Day_Page,
-                                Data.Enable_Day_Tab1 ? texts.Lang_Day_Intensity_Tab : texts.Lang_Day_Total_Tab);
+    TabbedNotebook1->setTabText(Day_Page, Data.Enable_Day_Tab1 ? texts.Lang_Day_Intensity_Tab
+                                                               : texts.Lang_Day_Total_Tab);
     TabbedNotebook1->setTabText(Week_Page, texts.Lang_Week);
     TabbedNotebook1->setTabText(Week_QF_Page, texts.Lang_Week_QF_Tab);
     TabbedNotebook1->setTabText(Month_Page, texts.Lang_Month_Tab);
@@ -332,45 +328,38 @@ void TMain_Form::Apply_Tab_Texts()
     TabbedNotebook1->setTabText(Statistics_Page, texts.Lang_Statistics_Tab);
 }
 
-void TMain_Form::Show_Selections()
-{
+void TMain_Form::Show_Selections() {
     const Selection_Texts texts = telvo::Show_Selections(Data);
     Day_Tab->Rows()->Set_Period_Texts(texts.Day_Select);
     Week_Tab->Rows()->Set_Period_Texts(texts.Week_Select);
     Month_Tab->Rows()->Set_Period_Texts(texts.Month_Period_Select);
 }
 
-void TMain_Form::Show_Month_Selections()
-{
+void TMain_Form::Show_Month_Selections() {
     Month_Tab->Rows()->Set_Period_Texts(telvo::Show_Month_Selections(Data));
 }
 
-void TMain_Form::Show_Period_Selections()
-{
+void TMain_Form::Show_Period_Selections() {
     Quarter_Tab->Rows()->Set_Period_Texts(telvo::Show_Period_Selections(Data));
 }
 
-void TMain_Form::Copy_Row_Above(Row_Page page, int row)
-{
+void TMain_Form::Copy_Row_Above(Row_Page page, int row) {
     Rows(page)->Copy_Row_Above(row);
 }
 
-void TMain_Form::Request_View(int kind)
-{
+void TMain_Form::Request_View(int kind) {
     Wait_Form->Show_Waiting(Data.Texts.Lang_Collecting_Data);
     Data.View_Kind = kind;
     Timer1->start();
 }
 
-void TMain_Form::Timer1Timer()
-{
+void TMain_Form::Timer1Timer() {
     Timer1->stop();
     Compute_View(Data.View_Kind);
     Wait_Form->hide();
 }
 
-void TMain_Form::Compute_View(int kind)
-{
+void TMain_Form::Compute_View(int kind) {
     const Row_Selections rows = Rows_Of_View(kind);
     const View_Tables tables = Run_View(Data, kind, rows, QDate::currentDate());
     switch (kind) {
@@ -403,8 +392,7 @@ void TMain_Form::Compute_View(int kind)
     }
 }
 
-Row_Selections TMain_Form::Rows_Of_View(int kind) const
-{
+Row_Selections TMain_Form::Rows_Of_View(int kind) const {
     switch (kind) {
     case Day_View_Kind:
         return Day_Tab->Rows()->Read_Rows();
@@ -420,22 +408,19 @@ Row_Selections TMain_Form::Rows_Of_View(int kind) const
     }
 }
 
-void TMain_Form::TabbedNotebook1Change(int page)
-{
+void TMain_Form::TabbedNotebook1Change(int page) {
     if (page == Statistics_Page)
         Statistics_Tab->Prepare_Statistics_Tab();
     Request_Shown_Page_View();
 }
 
-void TMain_Form::Request_Shown_Page_View()
-{
+void TMain_Form::Request_Shown_Page_View() {
     const int page = TabbedNotebook1->currentIndex();
     if (page >= Day_Page && page <= Statistics_Page)
         Request_View(Page_View_Kinds[page]);
 }
 
-void TMain_Form::Clear_Current_Tab()
-{
+void TMain_Form::Clear_Current_Tab() {
     switch (TabbedNotebook1->currentIndex()) {
     case Day_Page:
         Clear_Day_Dates();
@@ -476,22 +461,19 @@ void TMain_Form::Clear_Current_Tab()
     }
 }
 
-void TMain_Form::Clear_Day_Dates()
-{
+void TMain_Form::Clear_Day_Dates() {
     for (QString &text : Data.Day_Date_Texts)
         text = Data.Texts.Lang_Empty;
     Show_Selections();
 }
 
-void TMain_Form::Clear_Week_Dates()
-{
+void TMain_Form::Clear_Week_Dates() {
     for (QString &text : Data.Week_Date_Texts)
         text = Data.Texts.Lang_Empty;
     Show_Selections();
 }
 
-void TMain_Form::Clear_Month_Periods()
-{
+void TMain_Form::Clear_Month_Periods() {
     for (Month_Result &result : Data.Month_Results) {
         result.Month = 0;
         result.Year = 0;
@@ -500,8 +482,7 @@ void TMain_Form::Clear_Month_Periods()
     Show_Selections();
 }
 
-void TMain_Form::Clear_Quarter_Periods()
-{
+void TMain_Form::Clear_Quarter_Periods() {
     for (Quarter_Result &result : Data.Quarter_Results) {
         result.Year = 0;
         result.Period = 0;
@@ -510,10 +491,9 @@ void TMain_Form::Clear_Quarter_Periods()
     Show_Selections();
 }
 
-void TMain_Form::Export_Table_Dialog(const std::function<bool(const QString &, QString *)> &export_table)
-{
-    const QString path = Save_Dialog(this, {Data.Texts.Lang_Save_Table, QStringLiteral("EXP files (*.exp *.EXP)"),
-                                            QStringLiteral("EXP")});
+void TMain_Form::Export_Table_Dialog(const std::function<bool(const QString &, QString *)> &export_table) {
+    const QString path = Save_Dialog(
+        this, {Data.Texts.Lang_Save_Table, QStringLiteral("EXP files (*.exp *.EXP)"), QStringLiteral("EXP")});
     if (path.isEmpty())
         return;
     QString error;
@@ -521,10 +501,10 @@ void TMain_Form::Export_Table_Dialog(const std::function<bool(const QString &, Q
         Report_Write_Failure(path, error);
 }
 
-void TMain_Form::Save_Chart_Dialog(const Chart_Widget *chart)
-{
-    const QString path = Save_Dialog(this, {Data.Texts.Lang_Save_Graph, QStringLiteral("Bitmap files (*.bmp *.BMP)"),
-                                            QStringLiteral("bmp")});
+void TMain_Form::Save_Chart_Dialog(const Chart_Widget *chart) {
+    const QString path =
+        Save_Dialog(this, {Data.Texts.Lang_Save_Graph, QStringLiteral("Bitmap files (*.bmp *.BMP)"),
+                           QStringLiteral("bmp")});
     if (path.isEmpty())
         return;
     QString error;
@@ -532,13 +512,12 @@ void TMain_Form::Save_Chart_Dialog(const Chart_Widget *chart)
         Report_Write_Failure(path, error);
 }
 
-void TMain_Form::Report_Write_Failure(const QString &path, const QString &reason)
-{
-    Show_Information(this, Data.Texts.Lang_File_Not_Written + QLatin1Char('\n') + path + QLatin1Char('\n') + reason);
+void TMain_Form::Report_Write_Failure(const QString &path, const QString &reason) {
+    Show_Information(this, Data.Texts.Lang_File_Not_Written + QLatin1Char('\n') + path + QLatin1Char('\n') +
+                               reason);
 }
 
-void TMain_Form::closeEvent(QCloseEvent *event)
-{
+void TMain_Form::closeEvent(QCloseEvent *event) {
     Last_Viewed_Rows rows;
     for (Row_Page page : Row_Pages) {
         rows.Device_Texts[static_cast<std::size_t>(page)] = Rows(page)->Device_Texts();

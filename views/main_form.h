@@ -78,11 +78,11 @@ public:
     Save_Dialog_Function Save_Dialog;
 
 signals:
-    void calendarRequested(int target);        // Calendar_Target: 1..5 day rows, 6..10 week rows
-    void monthPickerRequested(int row);        // Month_Target
-    void periodPickerRequested(int row);       // Period_Target
-    void commentRequested();                   // a print button of pages 0..4: the comment window
-    void statisticsPrintRequested();           // print the statistics report at once
+    void calendarRequested(int target);  // Calendar_Target: 1..5 day rows, 6..10 week rows
+    void monthPickerRequested(int row);  // Month_Target
+    void periodPickerRequested(int row); // Period_Target
+    void commentRequested();             // a print button of pages 0..4: the comment window
+    void statisticsPrintRequested();     // print the statistics report at once
     void printerSetupRequested();
     void protectedActionRequested(int action); // Protected_Action 1..7: the password dialog
     void aboutRequested();

@@ -9,16 +9,14 @@ namespace telvo {
 
 namespace {
 
-Information_Presenter &Presenter()
-{
+Information_Presenter &Presenter() {
     static Information_Presenter presenter;
     return presenter;
 }
 
 } // namespace
 
-void Show_Information(QWidget *parent, const QString &text)
-{
+void Show_Information(QWidget *parent, const QString &text) {
     // The boxes carry the application title, as the program's messages always did.
     const QString title = QApplication::applicationName();
     if (Presenter()) {
@@ -28,8 +26,7 @@ void Show_Information(QWidget *parent, const QString &text)
     QMessageBox::information(parent, title, text);
 }
 
-Information_Presenter Set_Information_Presenter(Information_Presenter presenter)
-{
+Information_Presenter Set_Information_Presenter(Information_Presenter presenter) {
     return std::exchange(Presenter(), std::move(presenter));
 }
 

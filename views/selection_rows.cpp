@@ -11,8 +11,7 @@ namespace telvo {
 
 namespace {
 
-QLabel *Heading(const QString &name, QWidget *parent)
-{
+QLabel *Heading(const QString &name, QWidget *parent) {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     QFont font = label->font();
@@ -24,9 +23,9 @@ QLabel *Heading(const QString &name, QWidget *parent)
 } // namespace
 
 Selection_Rows::Selection_Rows(Model &model, Row_Page page, const Selection_Row_Names &names, QWidget *parent)
-    : QWidget(parent), Data(model), Row_Page_Of_Rows(page), Period_Heading(Heading(names.Period_Heading, this)),
-      Device_Heading(Heading(names.Device_Heading, this)), Zone_Heading(Heading(names.Zone_Heading, this))
-{
+    : QWidget(parent), Data(model), Row_Page_Of_Rows(page),
+      Period_Heading(Heading(names.Period_Heading, this)),
+      Device_Heading(Heading(names.Device_Heading, this)), Zone_Heading(Heading(names.Zone_Heading, this)) {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
@@ -74,21 +73,18 @@ Selection_Rows::Selection_Rows(Model &model, Row_Page page, const Selection_Row_
     grid->setColumnStretch(3, 4);
 }
 
-void Selection_Rows::Set_Headings(const QString &period, const QString &device, const QString &zone)
-{
+void Selection_Rows::Set_Headings(const QString &period, const QString &device, const QString &zone) {
     Period_Heading->setText(period);
     Device_Heading->setText(device);
     Zone_Heading->setText(zone);
 }
 
-void Selection_Rows::Set_Period_Texts(const Per_Row<QString> &texts)
-{
+void Selection_Rows::Set_Period_Texts(const Per_Row<QString> &texts) {
     for (int row = 1; row <= Rows_Per_View; ++row)
         Periods[row]->setText(texts[row]);
 }
 
-void Selection_Rows::Fill_ID_List(const QStringList &names)
-{
+void Selection_Rows::Fill_ID_List(const QStringList &names) {
     const auto &row_names = Data.Row_ID_Names[static_cast<std::size_t>(Row_Page_Of_Rows)];
     for (int row = 1; row <= Rows_Per_View; ++row) {
         QComboBox *device = Devices[row];
@@ -99,16 +95,14 @@ void Selection_Rows::Fill_ID_List(const QStringList &names)
     }
 }
 
-void Selection_Rows::Fill_Zone_List(int row)
-{
+void Selection_Rows::Fill_Zone_List(int row) {
     QComboBox *zone = Zones[row];
     zone->clear();
     zone->addItems(telvo::Fill_Zone_List(Data, Row_Page_Of_Rows, row, Devices[row]->currentText()));
     zone->setCurrentIndex(-1);
 }
 
-void Selection_Rows::Select_Restored_Zones()
-{
+void Selection_Rows::Select_Restored_Zones() {
     const auto &indexes = Data.Row_Zone_Indexes[static_cast<std::size_t>(Row_Page_Of_Rows)];
     for (int row = 1; row <= Rows_Per_View; ++row) {
         if (Devices[row]->currentText().isEmpty())
@@ -118,8 +112,7 @@ void Selection_Rows::Select_Restored_Zones()
     }
 }
 
-void Selection_Rows::Clear_Row_IDs()
-{
+void Selection_Rows::Clear_Row_IDs() {
     auto &row_names = Data.Row_ID_Names[static_cast<std::size_t>(Row_Page_Of_Rows)];
     for (int row = 1; row <= Rows_Per_View; ++row) {
         row_names[row].clear();
@@ -128,14 +121,12 @@ void Selection_Rows::Clear_Row_IDs()
     }
 }
 
-void Selection_Rows::Clear_Zone_Lists()
-{
+void Selection_Rows::Clear_Zone_Lists() {
     for (int row = 1; row <= Rows_Per_View; ++row)
         Zones[row]->clear();
 }
 
-void Selection_Rows::Copy_Row_Above(int row)
-{
+void Selection_Rows::Copy_Row_Above(int row) {
     if (row < 2 || row > Rows_Per_View)
         return;
     const QComboBox *device_above = Devices[row - 1];
@@ -148,8 +139,7 @@ void Selection_Rows::Copy_Row_Above(int row)
     Zones[row]->setCurrentIndex(index < Zones[row]->count() ? index : -1);
 }
 
-Row_Selections Selection_Rows::Read_Rows() const
-{
+Row_Selections Selection_Rows::Read_Rows() const {
     Row_Selections rows;
     for (int row = 1; row <= Rows_Per_View; ++row) {
         rows[row].Period_Text = Periods[row]->text();
@@ -160,16 +150,14 @@ Row_Selections Selection_Rows::Read_Rows() const
     return rows;
 }
 
-Per_Row<QString> Selection_Rows::Device_Texts() const
-{
+Per_Row<QString> Selection_Rows::Device_Texts() const {
     Per_Row<QString> texts;
     for (int row = 1; row <= Rows_Per_View; ++row)
         texts[row] = Devices[row]->currentText();
     return texts;
 }
 
-Per_Row<int> Selection_Rows::Zone_Indexes() const
-{
+Per_Row<int> Selection_Rows::Zone_Indexes() const {
     Per_Row<int> indexes;
     for (int row = 1; row <= Rows_Per_View; ++row)
         indexes[row] = Zones[row]->currentIndex();

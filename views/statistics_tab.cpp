@@ -20,8 +20,7 @@ namespace {
 constexpr int Group_Columns[3] = {11, 37, 63};
 constexpr int Heading_Columns[7] = {11, 22, 37, 48, 63, 74, 86};
 
-QFont Monospaced_Font()
-{
+QFont Monospaced_Font() {
     QFont font(QStringLiteral("Liberation Mono"));
     font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")});
     font.setStyleHint(QFont::TypeWriter);
@@ -37,8 +36,7 @@ TStatistics_Tab::TStatistics_Tab(Model &model, QWidget *parent)
       Statistics_Result_Box(new QListWidget(this)),
       Stat_Buttons(new Tab_Buttons({QString(), QStringLiteral("Stat_Print_Button"), QString(),
                                     QStringLiteral("Stat_Exit_Button"), QStringLiteral("EXIT")},
-                                   this))
-{
+                                   this)) {
     Stat_Location_Name_Lab->setObjectName(QStringLiteral("Stat_Location_Name_Lab"));
     QFont title_font = Stat_Location_Name_Lab->font();
     title_font.setBold(true);
@@ -101,8 +99,7 @@ TStatistics_Tab::TStatistics_Tab(Model &model, QWidget *parent)
     layout->addLayout(bottom, 1);
 }
 
-void TStatistics_Tab::Prepare_Statistics_Tab()
-{
+void TStatistics_Tab::Prepare_Statistics_Tab() {
     for (int k = 1; k <= Device_Slots; ++k) {
         QPushButton *button = Location_Button[k];
         button->hide();
@@ -113,15 +110,13 @@ void TStatistics_Tab::Prepare_Statistics_Tab()
     }
 }
 
-void TStatistics_Tab::Show_Statistics(const QString &title, const QStringList &lines)
-{
+void TStatistics_Tab::Show_Statistics(const QString &title, const QStringList &lines) {
     Stat_Location_Name_Lab->setText(title);
     Statistics_Result_Box->clear();
     Statistics_Result_Box->addItems(lines);
 }
 
-void TStatistics_Tab::Set_Statistics_Headers(const Language_Texts &texts)
-{
+void TStatistics_Tab::Set_Statistics_Headers(const Language_Texts &texts) {
     const QString groups[3] = {texts.Lang_This_Year.toUpper(), texts.Lang_Last_Year.toUpper(),
                                texts.Lang_Percentage_Versus.toUpper()};
     for (int group = 0; group < 3; ++group) {
@@ -133,13 +128,11 @@ void TStatistics_Tab::Set_Statistics_Headers(const Language_Texts &texts)
         Stat_Lab[group * 3 + 1]->adjustSize();
 }
 
-bool TStatistics_Tab::Export_Table(const QString &path, QString *error) const
-{
+bool TStatistics_Tab::Export_Table(const QString &path, QString *error) const {
     return Statistics_Tabel_Export(path, Data, error);
 }
 
-bool TStatistics_Tab::eventFilter(QObject *watched, QEvent *event)
-{
+bool TStatistics_Tab::eventFilter(QObject *watched, QEvent *event) {
     if (watched == Statistics_Result_Box->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         emit resultBoxDoubleClicked();

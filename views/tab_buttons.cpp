@@ -7,8 +7,7 @@ namespace telvo {
 
 namespace {
 
-void Set_Button_Text(QPushButton *button, const QString &caption, const QString &hint)
-{
+void Set_Button_Text(QPushButton *button, const QString &caption, const QString &hint) {
     if (!button)
         return;
     button->setText(caption);
@@ -17,8 +16,7 @@ void Set_Button_Text(QPushButton *button, const QString &caption, const QString 
 
 } // namespace
 
-Tab_Buttons::Tab_Buttons(const Tab_Button_Names &names, QWidget *parent) : QWidget(parent)
-{
+Tab_Buttons::Tab_Buttons(const Tab_Button_Names &names, QWidget *parent) : QWidget(parent) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -40,8 +38,7 @@ Tab_Buttons::Tab_Buttons(const Tab_Button_Names &names, QWidget *parent) : QWidg
         exit->setText(names.Exit_Text);
 }
 
-void Tab_Buttons::Set_Texts(const Language_Texts &texts)
-{
+void Tab_Buttons::Set_Texts(const Language_Texts &texts) {
     Set_Button_Text(View, texts.Lang_View_Button, texts.Lang_View_Hint);
     Set_Button_Text(Print, texts.Lang_Print_Button, texts.Lang_Print_Hint);
     Set_Button_Text(Clear, texts.Lang_Clear_Button, texts.Lang_Clear_Hint);

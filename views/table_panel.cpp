@@ -7,8 +7,7 @@
 namespace telvo {
 
 Table_Panel::Table_Panel(const QString &name, const QString &hint, QWidget *parent)
-    : QFrame(parent), Layout(new QGridLayout(this))
-{
+    : QFrame(parent), Layout(new QGridLayout(this)) {
     setObjectName(name);
     setToolTip(hint);
     setFrameShape(QFrame::StyledPanel);
@@ -19,8 +18,7 @@ Table_Panel::Table_Panel(const QString &name, const QString &hint, QWidget *pare
     Layout->setVerticalSpacing(1);
 }
 
-QLabel *Table_Panel::Add_Cell(const QString &name, int row, int column, Qt::Alignment alignment)
-{
+QLabel *Table_Panel::Add_Cell(const QString &name, int row, int column, Qt::Alignment alignment) {
     auto *label = new QLabel(this);
     if (!name.isEmpty())
         label->setObjectName(name);
@@ -29,8 +27,7 @@ QLabel *Table_Panel::Add_Cell(const QString &name, int row, int column, Qt::Alig
     return label;
 }
 
-void Table_Panel::mouseDoubleClickEvent(QMouseEvent *event)
-{
+void Table_Panel::mouseDoubleClickEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
     event->accept();

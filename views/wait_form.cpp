@@ -7,8 +7,7 @@
 
 namespace telvo {
 
-TWait_Form::TWait_Form(QWidget *parent) : QDialog(parent), Wait_Label(new QLabel(this))
-{
+TWait_Form::TWait_Form(QWidget *parent) : QDialog(parent), Wait_Label(new QLabel(this)) {
     setObjectName(QStringLiteral("Wait_Form"));
     setWindowTitle(QStringLiteral("Information"));
     setModal(false);
@@ -22,8 +21,7 @@ TWait_Form::TWait_Form(QWidget *parent) : QDialog(parent), Wait_Label(new QLabel
     setFixedSize(343, 65);
 }
 
-void TWait_Form::Show_Waiting(const QString &text)
-{
+void TWait_Form::Show_Waiting(const QString &text) {
     Wait_Label->setText(text);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

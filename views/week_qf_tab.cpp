@@ -22,8 +22,7 @@ TWeek_QF_Tab::TWeek_QF_Tab(Model &model, const Selection_Rows *week_rows, QWidge
       WeekQF_Chart(new Chart_Widget(this)),
       WeekQFTabelPaneel(new Table_Panel(QStringLiteral("WeekQFTabelPaneel"),
                                         QStringLiteral("Double click to export the data to file"), this)),
-      Panel9(new QWidget(this))
-{
+      Panel9(new QWidget(this)) {
     Panel9->setObjectName(QStringLiteral("Panel9"));
     auto *info_layout = new QVBoxLayout(Panel9);
     info_layout->setContentsMargins(0, 0, 0, 0);
@@ -35,10 +34,11 @@ TWeek_QF_Tab::TWeek_QF_Tab(Model &model, const Selection_Rows *week_rows, QWidge
     }
 
     for (int k = 1; k <= 7; ++k)
-        Day_Heading[k] =
-            WeekQFTabelPaneel->Add_Cell(QStringLiteral("WeekQF_Lab_") + QLatin1String(Week_Day_Suffixes[k - 1]), 0, k);
+        Day_Heading[k] = WeekQFTabelPaneel->Add_Cell(
+            QStringLiteral("WeekQF_Lab_") + QLatin1String(Week_Day_Suffixes[k - 1]), 0, k);
     for (int r = 1; r <= Rows_Per_View; ++r) {
-        Info2[r] = WeekQFTabelPaneel->Add_Cell(QStringLiteral("ID%1_WeekQF_Info2").arg(r), r, 0, Qt::AlignLeft);
+        Info2[r] =
+            WeekQFTabelPaneel->Add_Cell(QStringLiteral("ID%1_WeekQF_Info2").arg(r), r, 0, Qt::AlignLeft);
         for (int k = 1; k <= 7; ++k)
             QF_Cell[r][k] = WeekQFTabelPaneel->Add_Cell(
                 QStringLiteral("WeekQF_ID%1_").arg(r) + QLatin1String(Week_Day_Suffixes[k - 1]), r, k);
@@ -57,14 +57,12 @@ TWeek_QF_Tab::TWeek_QF_Tab(Model &model, const Selection_Rows *week_rows, QWidge
     layout->addWidget(WeekQFTabelPaneel);
 }
 
-void TWeek_QF_Tab::Show_Week_QF_Info(const Per_Row<QString> &info)
-{
+void TWeek_QF_Tab::Show_Week_QF_Info(const Per_Row<QString> &info) {
     for (int r = 1; r <= Rows_Per_View; ++r)
         Info[r]->setText(info[r]);
 }
 
-void TWeek_QF_Tab::Show_Week_QF_Table(const Week_QF_Table_Texts &texts)
-{
+void TWeek_QF_Tab::Show_Week_QF_Table(const Week_QF_Table_Texts &texts) {
     Shown = texts;
     for (int r = 1; r <= Rows_Per_View; ++r) {
         Info2[r]->setText(texts.Info2[r]);
@@ -73,14 +71,12 @@ void TWeek_QF_Tab::Show_Week_QF_Table(const Week_QF_Table_Texts &texts)
     }
 }
 
-void TWeek_QF_Tab::Clear_Week_QF_Info()
-{
+void TWeek_QF_Tab::Clear_Week_QF_Info() {
     for (int r = 1; r <= Rows_Per_View; ++r)
         Info[r]->clear();
 }
 
-void TWeek_QF_Tab::Clear_Week_QF()
-{
+void TWeek_QF_Tab::Clear_Week_QF() {
     telvo::Clear_Week_QF(Data);
     Per_Row<QString> info;
     for (int r = 1; r <= Rows_Per_View; ++r)
@@ -88,30 +84,26 @@ void TWeek_QF_Tab::Clear_Week_QF()
     Show_Week_QF_Table(telvo::Show_Week_QF_Table(Data, info));
 }
 
-void TWeek_QF_Tab::Set_Week_QF_Headers(const Week_Headers &headers)
-{
+void TWeek_QF_Tab::Set_Week_QF_Headers(const Week_Headers &headers) {
     for (int k = 1; k <= 7; ++k)
         Day_Heading[k]->setText(headers.Day_Names[k]);
 }
 
-void TWeek_QF_Tab::Prepare_Week_QF_Chart()
-{
+void TWeek_QF_Tab::Prepare_Week_QF_Chart() {
     Update_Chart(WeekQF_Chart,
                  [this](Chart &chart) { telvo::Prepare_Week_QF_Chart(chart, Data, Week_Rows->Read_Rows()); });
 }
 
-void TWeek_QF_Tab::Draw_Week_QF_Chart()
-{
-    Update_Chart(WeekQF_Chart, [this](Chart &chart) { telvo::Draw_Week_QF_Chart(chart, Data, Week_Rows->Read_Rows()); });
+void TWeek_QF_Tab::Draw_Week_QF_Chart() {
+    Update_Chart(WeekQF_Chart,
+                 [this](Chart &chart) { telvo::Draw_Week_QF_Chart(chart, Data, Week_Rows->Read_Rows()); });
 }
 
-void TWeek_QF_Tab::Clear_Week_QF_Chart()
-{
+void TWeek_QF_Tab::Clear_Week_QF_Chart() {
     Update_Chart(WeekQF_Chart, [](Chart &chart) { telvo::Clear_Week_QF_Chart(chart); });
 }
 
-bool TWeek_QF_Tab::Export_Table(const QString &path, QString *error)
-{
+bool TWeek_QF_Tab::Export_Table(const QString &path, QString *error) {
     return WeekQF_Tabel_Export(path, Data, Week_Rows->Read_Rows(), Shown, error);
 }
 

@@ -25,11 +25,10 @@ TWeek_Tab::TWeek_Tab(Model &model, QWidget *parent)
                                    this)),
       Week_Chart(new Chart_Widget(this)),
       WeekTabelPaneel(new Table_Panel(QStringLiteral("WeekTabelPaneel"),
-                                      QStringLiteral("Double click to export the data to file"), this))
-{
+                                      QStringLiteral("Double click to export the data to file"), this)) {
     for (int k = 1; k <= 7; ++k)
-        Day_Heading[k] = WeekTabelPaneel->Add_Cell(QLatin1String(Week_Day_Suffixes[k - 1]) + QStringLiteral("_Lab"),
-                                                   0, k);
+        Day_Heading[k] =
+            WeekTabelPaneel->Add_Cell(QLatin1String(Week_Day_Suffixes[k - 1]) + QStringLiteral("_Lab"), 0, k);
     WT_Lab = WeekTabelPaneel->Add_Cell(QStringLiteral("WT_Lab"), 0, 8);
     WeekNr_Label = WeekTabelPaneel->Add_Cell(QStringLiteral("WeekNr_Label"), 0, 9);
     for (int r = 1; r <= Rows_Per_View; ++r) {
@@ -57,8 +56,7 @@ TWeek_Tab::TWeek_Tab(Model &model, QWidget *parent)
     layout->addWidget(WeekTabelPaneel);
 }
 
-void TWeek_Tab::Show_Week_Table(const Week_Table_Texts &texts)
-{
+void TWeek_Tab::Show_Week_Table(const Week_Table_Texts &texts) {
     Shown = texts;
     for (int r = 1; r <= Rows_Per_View; ++r) {
         Week_ID_Lab[r]->setText(texts.Week_ID_Lab[r]);
@@ -69,36 +67,32 @@ void TWeek_Tab::Show_Week_Table(const Week_Table_Texts &texts)
     }
 }
 
-void TWeek_Tab::Refresh_Week_Table()
-{
+void TWeek_Tab::Refresh_Week_Table() {
     Show_Week_Table(telvo::Show_Week_Table(Data, Week_Rows->Read_Rows()));
 }
 
-void TWeek_Tab::Set_Week_Headers(const Week_Headers &headers)
-{
+void TWeek_Tab::Set_Week_Headers(const Week_Headers &headers) {
     for (int k = 1; k <= 7; ++k)
         Day_Heading[k]->setText(headers.Day_Names[k]);
     WT_Lab->setText(headers.WT_Lab);
     WeekNr_Label->setText(headers.WeekNr_Label);
 }
 
-void TWeek_Tab::Prepare_Week_Chart()
-{
-    Update_Chart(Week_Chart, [this](Chart &chart) { telvo::Prepare_Week_Chart(chart, Data, Week_Rows->Read_Rows()); });
+void TWeek_Tab::Prepare_Week_Chart() {
+    Update_Chart(Week_Chart,
+                 [this](Chart &chart) { telvo::Prepare_Week_Chart(chart, Data, Week_Rows->Read_Rows()); });
 }
 
-void TWeek_Tab::Draw_Week_Chart()
-{
-    Update_Chart(Week_Chart, [this](Chart &chart) { telvo::Draw_Week_Chart(chart, Data, Week_Rows->Read_Rows()); });
+void TWeek_Tab::Draw_Week_Chart() {
+    Update_Chart(Week_Chart,
+                 [this](Chart &chart) { telvo::Draw_Week_Chart(chart, Data, Week_Rows->Read_Rows()); });
 }
 
-void TWeek_Tab::Clear_Week_Chart()
-{
+void TWeek_Tab::Clear_Week_Chart() {
     Update_Chart(Week_Chart, [](Chart &chart) { telvo::Clear_Week_Chart(chart); });
 }
 
-bool TWeek_Tab::Export_Table(const QString &path, QString *error)
-{
+bool TWeek_Tab::Export_Table(const QString &path, QString *error) {
     return Week_Tabel_Export(path, Data, Week_Rows->Read_Rows(), Shown, error);
 }
 
