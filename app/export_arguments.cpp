@@ -133,6 +133,9 @@ std::optional<Export_Request> Parse_Export_Arguments(const QStringList &argument
                           : argument == QLatin1String("--settings") ? &request.Settings_Path
                           : argument == QLatin1String("--today")    ? &today_text
                           : argument == QLatin1String("--location") ? &location_text
+                          : argument == QLatin1String("--pdf")      ? &request.Pdf_Output
+                          : argument == QLatin1String("--bmp")      ? &request.Bmp_Output
+                          : argument == QLatin1String("--comment")  ? &request.Comment
                                                                     : nullptr;
         if (!target && argument != QLatin1String("--row")) {
             if (argument.startsWith(QLatin1Char('-'))) {
@@ -172,8 +175,16 @@ std::optional<Export_Request> Parse_Export_Arguments(const QStringList &argument
         *error = QStringLiteral("unknown view %1 (day, week, weekqf, month, quarter or statistics)").arg(Quoted(*view));
         return std::nullopt;
     }
-    if (request.Output.isEmpty()) {
-        *error = QStringLiteral("missing -o FILE");
+    if (seen.contains(QLatin1String("--pdf")) && request.Pdf_Output.isEmpty()) {
+        *error = QStringLiteral("--pdf needs a file name");
+        return std::nullopt;
+    }
+    if (seen.contains(QLatin1String("--bmp")) && request.Bmp_Output.isEmpty()) {
+        *error = QStringLiteral("--bmp needs a file name");
+        return std::nullopt;
+    }
+    if (request.Output.isEmpty() && request.Pdf_Output.isEmpty() && request.Bmp_Output.isEmpty()) {
+        *error = QStringLiteral("missing -o FILE (or --pdf FILE or --bmp FILE)");
         return std::nullopt;
     }
     if (seen.contains(QLatin1String("--today"))) {
@@ -200,6 +211,20 @@ std::optional<Export_Request> Parse_Export_Arguments(const QStringList &argument
             return std::nullopt;
         }
         request.Location = location_text.toInt();
+    }
+    if (statistics && !request.Bmp_Output.isEmpty()) {
+        *error = QStringLiteral("--bmp does not apply to the statistics view (it has no chart)");
+        return std::nullopt;
+    }
+    if (seen.contains(QLatin1String("--comment"))) {
+        if (statistics) {
+            *error = QStringLiteral("--comment does not apply to the statistics view (its report has no comment)");
+            return std::nullopt;
+        }
+        if (request.Pdf_Output.isEmpty()) {
+            *error = QStringLiteral("--comment applies to the report of --pdf only");
+            return std::nullopt;
+        }
     }
     if (statistics && !row_texts.isEmpty()) {
         *error = QStringLiteral("--row does not apply to the statistics view (use --location)");

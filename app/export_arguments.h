@@ -25,7 +25,10 @@ struct Export_Request {
     QDate Today;
     QList<Export_Row> Rows;
     int Location = 1;
-    QString Output;
+    QString Output;     // the EXP file; empty: none
+    QString Pdf_Output; // the view's report as a PDF file; empty: none
+    QString Bmp_Output; // the view's chart as a bitmap; empty: none
+    QString Comment;    // printed under the report's comments heading
 };
 
 // Reads the arguments of telvo-export (without the program name). On a bad

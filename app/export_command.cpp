@@ -1,9 +1,17 @@
 #include "export_command.h"
 
+#include "charts/chart_image.h"
+#include "charts/day_chart.h"
+#include "charts/month_chart.h"
+#include "charts/quarter_chart.h"
+#include "charts/week_chart.h"
+#include "charts/week_qf_chart.h"
 #include "data/calendar.h"
 #include "data/selection_texts.h"
 #include "data/view_runs.h"
 #include "data/zone_list.h"
+#include "output/report_forms.h"
+#include "output/report_renderer.h"
 #include "output/table_export.h"
 #include "settings/language_tables.h"
 #include "settings/settings_io.h"
@@ -136,6 +144,35 @@ void Choose_Devices_And_Zones(Model &model, const Export_Request &request, Row_S
     }
 }
 
+// The size of an exported chart bitmap: about what the chart of the main
+// window shows at the window's first size.
+const QSize Export_Chart_Size(760, 300);
+
+Chart View_Chart(Model &model, int view_kind, const Row_Selections &rows)
+{
+    Chart chart;
+    switch (view_kind) {
+    case Day_View_Kind:
+        Fill_Day_Chart(chart, model, rows);
+        break;
+    case Week_View_Kind:
+        Draw_Week_Chart(chart, model, rows);
+        break;
+    case Week_QF_View_Kind:
+        Draw_Week_QF_Chart(chart, model, rows);
+        break;
+    case Month_View_Kind:
+        Draw_Month_Chart(chart, model, rows);
+        break;
+    case Quarter_View_Kind:
+        Draw_Quarter_Chart(chart, model, rows);
+        break;
+    default:
+        break; // the statistics view has no chart
+    }
+    return chart;
+}
+
 bool Write_Table(const QString &path, Model &model, int view_kind, const Row_Selections &rows,
                  const View_Tables &tables, QString *error)
 {
@@ -175,9 +212,22 @@ Export_Outcome Run_Export(const Export_Request &request)
     Choose_Devices_And_Zones(model, request, rows);
 
     const View_Tables tables = Run_View(model, request.View_Kind, rows, request.Today);
+    // The chart as the main window draws it; the day chart also sets the
+    // title that the day report shows.
+    const Chart chart = View_Chart(model, request.View_Kind, rows);
     QString error;
-    if (!Write_Table(request.Output, model, request.View_Kind, rows, tables, &error))
+    if (!request.Output.isEmpty() && !Write_Table(request.Output, model, request.View_Kind, rows, tables, &error))
         return Failure(Export_Not_Written, QStringLiteral("cannot write %1: %2").arg(request.Output, error));
+    if (!request.Pdf_Output.isEmpty()) {
+        Report_Forms forms;
+        forms.Form(request.View_Kind).Set_Comment(request.Comment, Report_Text_Format::Plain);
+        const Report_Page &page =
+            forms.Fill(request.View_Kind, model, rows, {tables.Statistics_Title, tables.Statistics_List});
+        if (!Save_Report_Pdf(page, request.Pdf_Output, &error))
+            return Failure(Export_Not_Written, QStringLiteral("cannot write %1: %2").arg(request.Pdf_Output, error));
+    }
+    if (!request.Bmp_Output.isEmpty() && !Save_Chart_Bitmap(chart, Export_Chart_Size, request.Bmp_Output, &error))
+        return Failure(Export_Not_Written, QStringLiteral("cannot write %1: %2").arg(request.Bmp_Output, error));
     return {};
 }
 

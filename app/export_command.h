@@ -20,8 +20,10 @@ struct Export_Outcome {
 
 // telvo-export with its arguments (without the program name): starts like the
 // program, forms the rows as the main window does after a pick, runs the view
-// and writes its EXP file with the window's writer. system_today is the date
-// taken as today when --today is not given.
+// and writes its EXP file with the window's writer, its report as a PDF with
+// the report forms of printing, and its chart as a bitmap. system_today is the
+// date taken as today when --today is not given. Reports and bitmaps need a
+// QGuiApplication.
 Export_Outcome Run_Export_Command(const QStringList &arguments, QDate system_today);
 
 // Runs a checked request.

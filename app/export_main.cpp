@@ -1,14 +1,18 @@
 #include "export_command.h"
 
-#include <QCoreApplication>
 #include <QDate>
+#include <QGuiApplication>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
+    // The exporter shows no window: reports and bitmaps are drawn off screen,
+    // so it runs where there is no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
     const telvo::Export_Outcome outcome = telvo::Run_Export_Command(arguments, QDate::currentDate());
     if (!outcome.Message.isEmpty())

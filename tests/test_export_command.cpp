@@ -2,6 +2,9 @@
 
 #include "app/export_command.h"
 
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,11 +68,18 @@ private slots:
         QTest::newRow("view in capitals") << QStringList{"DAY", "-o", out} << 2 << "unknown view 'DAY'";
         QTest::newRow("two views") << day + QStringList{"week"} << 2 << "unexpected argument 'week'";
         QTest::newRow("unknown option") << day + QStringList{"--verbose"} << 2 << "unknown option '--verbose'";
-        QTest::newRow("pdf not yet offered") << day + QStringList{"--pdf", "x.pdf"} << 2 << "unknown option '--pdf'";
-        QTest::newRow("bmp not yet offered") << day + QStringList{"--bmp", "x.bmp"} << 2 << "unknown option '--bmp'";
-        QTest::newRow("comment not yet offered") << day + QStringList{"--comment", "x"} << 2
-                                                 << "unknown option '--comment'";
         QTest::newRow("missing -o") << QStringList{"day", "--settings", settings} << 2 << "missing -o FILE";
+        QTest::newRow("empty --pdf") << day + QStringList{"--pdf", ""} << 2 << "--pdf needs a file name";
+        QTest::newRow("empty --bmp") << day + QStringList{"--bmp", ""} << 2 << "--bmp needs a file name";
+        QTest::newRow("--bmp on statistics") << statistics + QStringList{"--bmp", Dir.filePath("s.bmp")} << 2
+                                             << "--bmp does not apply to the statistics view";
+        QTest::newRow("--comment without --pdf") << day + QStringList{"--comment", "x"} << 2
+                                                 << "--comment applies to the report of --pdf only";
+        QTest::newRow("--comment on statistics")
+            << statistics + QStringList{"--pdf", Dir.filePath("s.pdf"), "--comment", "x"} << 2
+            << "--comment does not apply to the statistics view";
+        QTest::newRow("--pdf twice") << day + QStringList{"--pdf", "a.pdf", "--pdf", "b.pdf"} << 2
+                                     << "--pdf is given more than once";
         QTest::newRow("empty -o") << QStringList{"day", "-o", ""} << 2 << "missing -o FILE";
         QTest::newRow("-o without value") << QStringList{"day", "-o"} << 2 << "-o needs a value";
         QTest::newRow("-o twice") << day + QStringList{"-o", out} << 2 << "-o is given more than once";
@@ -109,6 +119,12 @@ private slots:
                                              << "cannot write " + unwritable + ": ";
         QTest::newRow("output is a directory") << QStringList{"month", "--settings", settings, "-o", Dir.path()}
                                                << 1 << "cannot write " + Dir.path();
+        const QString unwritable_pdf = Dir.filePath("blocker/out.pdf");
+        QTest::newRow("report below a file") << QStringList{"day", "--settings", settings, "--pdf", unwritable_pdf} << 1
+                                             << "cannot write " + unwritable_pdf + ": ";
+        const QString unwritable_bmp = Dir.filePath("blocker/out.bmp");
+        QTest::newRow("bitmap below a file") << QStringList{"day", "--settings", settings, "--bmp", unwritable_bmp} << 1
+                                             << "cannot write " + unwritable_bmp + ": ";
     }
 
     void arguments()
@@ -155,6 +171,44 @@ private slots:
         QCOMPARE(Line(out, 6), "Week 01,2,2,15,15,-86,-86,");
     }
 
+    // -o is not needed with --pdf or --bmp; the report carries the rows and the
+    // comment, the bitmap is the view's chart.
+    void report_and_chart_bitmap()
+    {
+        const QString pdf = Dir.filePath("week.pdf");
+        const QString bmp = Dir.filePath("week.bmp");
+        const Export_Outcome outcome =
+            Run_Export_Command({"week", "--settings", Settings_Path, "--row", "05-03-2024|Shop|0", "--pdf", pdf,
+                                "--bmp", bmp, "--comment", "Door 3 closed on Tuesday"},
+                               QDate(2024, 3, 15));
+        QCOMPARE(outcome.Exit_Status, Export_Succeeded);
+        QVERIFY(Read(pdf).startsWith("%PDF"));
+        QVERIFY(Read(bmp).startsWith("BM"));
+        QImage chart(bmp);
+        QVERIFY(!chart.isNull());
+        QVERIFY(chart.width() > 0 && chart.height() > 0);
+
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QProcess text;
+        text.start(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString content = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(content.contains("Week: 10, 2024, Shop, Totals in"), qPrintable(content));
+        QVERIFY2(content.contains("Door 3 closed on Tuesday"), qPrintable(content));
+    }
+
+    void statistics_report_without_exp()
+    {
+        const QString pdf = Dir.filePath("statistics.pdf");
+        QCOMPARE(Run_Export_Command({"statistics", "--settings", Settings_Path, "--today", "01-06-2024", "--pdf", pdf},
+                                    QDate(2024, 3, 15))
+                     .Exit_Status,
+                 Export_Succeeded);
+        QVERIFY(Read(pdf).startsWith("%PDF"));
+    }
+
     void default_settings_location()
     {
         // The test's private configuration directory holds no settings file:
@@ -167,5 +221,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(Test_Export_Command)
+QTEST_MAIN(Test_Export_Command)
 #include "test_export_command.moc"
