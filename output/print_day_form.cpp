@@ -17,30 +17,25 @@ constexpr double Row_Step = 24;
 constexpr double First_Row_Y = 302;
 
 // Hour h (1..24): its heading, and the first of its five row labels.
-int Hour_Heading_Label(int hour)
-{
+int Hour_Heading_Label(int hour) {
     return hour <= 8 ? 5 + hour : 142 + hour - 9;
 }
 
-int First_Hour_Cell_Label(int hour)
-{
+int First_Hour_Cell_Label(int hour) {
     return hour <= 8 ? 16 + 5 * (hour - 1) : 62 + 5 * (hour - 9);
 }
 
-double Hour_Heading_X(int hour)
-{
+double Hour_Heading_X(int hour) {
     return 131 + std::round((hour - 1) * (879.0 - 131.0) / (Hours - 1));
 }
 
-double Hour_Cell_X(int hour)
-{
+double Hour_Cell_X(int hour) {
     return 124 + std::round((hour - 1) * (871.0 - 124.0) / (Hours - 1));
 }
 
 } // namespace
 
-TPrint_Day_Form::TPrint_Day_Form() : Report_Form(QPageSize::A4, QPageLayout::Landscape)
-{
+TPrint_Day_Form::TPrint_Day_Form() : Report_Form(QPageSize::A4, QPageLayout::Landscape) {
     Add_Rule(QR_Shape(1), 16, 16, 992, 2);
     Add_Chart(QStringLiteral("Day_Chart"), QRectF(16, 24, 634, 199));
     Add_Legend({QR_Shape(2), 3, 1}, {QRectF(664, 76, 340, 94), 672, 88, 696, 84});
@@ -49,14 +44,16 @@ TPrint_Day_Form::TPrint_Day_Form() : Report_Form(QPageSize::A4, QPageLayout::Lan
     for (int hour = 1; hour <= Hours; ++hour) {
         Add_Label(QR_Label(Hour_Heading_Label(hour)), Hour_Heading_X(hour), 270, 0, Report_Align::Left,
                   Heading_Font());
-        Set_Label(QR_Label(Hour_Heading_Label(hour)), QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')));
+        Set_Label(QR_Label(Hour_Heading_Label(hour)),
+                  QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')));
     }
     Add_Label(QR_Label(14), 944, 270, 0, Report_Align::Left, Heading_Font());
     for (int r = 1; r <= Rows_Per_View; ++r) {
         const double y = First_Row_Y + Row_Step * (r - 1);
         Add_Square(QR_Shape(9 + r), 88, y + 3, Row_Colour(r));
         for (int hour = 1; hour <= Hours; ++hour)
-            Add_Label(QR_Label(First_Hour_Cell_Label(hour) + r - 1), Hour_Cell_X(hour), y, 25, Report_Align::Right);
+            Add_Label(QR_Label(First_Hour_Cell_Label(hour) + r - 1), Hour_Cell_X(hour), y, 25,
+                      Report_Align::Right);
         Add_Label(QR_Label(55 + r), 948, y, 37, Report_Align::Right);
     }
     // Under the fifth row rather than through it.
@@ -68,16 +65,15 @@ TPrint_Day_Form::TPrint_Day_Form() : Report_Form(QPageSize::A4, QPageLayout::Lan
     Add_Rule(QR_Shape(15), 24, 719, 984, 2);
 }
 
-void TPrint_Day_Form::fillDayPrintForm(const Model &model, const Row_Selections &rows)
-{
+void TPrint_Day_Form::fillDayPrintForm(const Model &model, const Row_Selections &rows) {
     const Language_Texts &texts = model.Texts;
     Fill_Day_Chart(model, rows);
 
     Set_Label(QR_Label(14), texts.Lang_Day_Total);
     Set_Label(QStringLiteral("qrlabel15"), texts.Lang_Comments);
     for (int r = 1; r <= Rows_Per_View; ++r) {
-        const QString legend = rows[r].Period_Text + QStringLiteral(", ") + rows[r].Device_Text
-                               + QStringLiteral(", ") + rows[r].Zone_Text;
+        const QString legend = rows[r].Period_Text + QStringLiteral(", ") + rows[r].Device_Text +
+                               QStringLiteral(", ") + rows[r].Zone_Text;
         Set_Label(QR_Label(r), legend.size() == 4 ? QString() : legend);
     }
     for (int hour = 1; hour <= Hours; ++hour)
@@ -87,8 +83,7 @@ void TPrint_Day_Form::fillDayPrintForm(const Model &model, const Row_Selections 
     Set_Label(QR_Label(158), texts.Lang_Report_Footer);
 }
 
-void TPrint_Day_Form::Fill_Day_Hour_Column(const Model &model, int hour)
-{
+void TPrint_Day_Form::Fill_Day_Hour_Column(const Model &model, int hour) {
     const bool shown = hour >= model.From_Hour && hour <= model.To_Hour;
     for (int r = 1; r <= Rows_Per_View; ++r) {
         const Day_Result &result = model.Day_Results[r];
@@ -97,8 +92,7 @@ void TPrint_Day_Form::Fill_Day_Hour_Column(const Model &model, int hour)
     }
 }
 
-void TPrint_Day_Form::Fill_Day_Chart(const Model &model, const Row_Selections &rows)
-{
+void TPrint_Day_Form::Fill_Day_Chart(const Model &model, const Row_Selections &rows) {
     Chart &chart = Form_Chart().Content;
     chart.Title = QStringList{model.Day_Chart_Title};
     chart.Bottom_Axis.Title = model.Texts.Lang_Hours;
@@ -123,7 +117,8 @@ void TPrint_Day_Form::Fill_Day_Chart(const Model &model, const Row_Selections &r
             for (int slot = first; slot <= last; ++slot) {
                 double y = 0;
                 if (slot >= 1) {
-                    inside += static_cast<std::int32_t>(result.In[slot]) - static_cast<std::int32_t>(result.Out[slot]);
+                    inside += static_cast<std::int32_t>(result.In[slot]) -
+                              static_cast<std::int32_t>(result.Out[slot]);
                     y = model.Enable_Day_Tab1 ? inside : result.In[slot];
                 }
                 series.Add_Point(slot / 2.0, y, Row_Colour(r));

@@ -18,8 +18,7 @@ constexpr double Month_Stub = 6;
 
 } // namespace
 
-TPrint_Month_Form::TPrint_Month_Form() : Report_Form(QPageSize::Letter, QPageLayout::Portrait)
-{
+TPrint_Month_Form::TPrint_Month_Form() : Report_Form(QPageSize::Letter, QPageLayout::Portrait) {
     Add_Rule(QR_Shape(1), 0, 8, 719, 2);
     Add_Chart(QStringLiteral("Month_Chart"), QRectF(14, 40, 660, 214));
     Add_Legend({QR_Shape(2), 3, 55}, {QRectF(73, 304, 577, 89), 86, 312, 110, 309});
@@ -39,8 +38,7 @@ TPrint_Month_Form::TPrint_Month_Form() : Report_Form(QPageSize::Letter, QPageLay
     Add_Label(QR_Label(61), 64, 956);
 }
 
-void TPrint_Month_Form::fillMonthPrintForm(const Model &model, const Row_Selections &rows)
-{
+void TPrint_Month_Form::fillMonthPrintForm(const Model &model, const Row_Selections &rows) {
     const Language_Texts &texts = model.Texts;
     Chart &chart = Form_Chart().Content;
     chart.Title = QStringList{model.Graph_Titles.Month};
@@ -64,8 +62,8 @@ void TPrint_Month_Form::fillMonthPrintForm(const Model &model, const Row_Selecti
         const Row_Selection &row = rows[r];
         Set_Label(QR_Label(54 + r), row.Period_Text.isEmpty()
                                         ? QStringLiteral(" ")
-                                        : row.Period_Text + QStringLiteral(", ") + row.Device_Text
-                                              + QStringLiteral(", ") + row.Zone_Text);
+                                        : row.Period_Text + QStringLiteral(", ") + row.Device_Text +
+                                              QStringLiteral(", ") + row.Zone_Text);
     }
     Set_Label(QR_Label(60), texts.Lang_Comments);
     Set_Label(QR_Label(61), texts.Lang_Report_Footer);

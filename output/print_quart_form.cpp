@@ -17,15 +17,13 @@ constexpr double Total_Step = 16;
 constexpr double First_Total_Y = 709;
 constexpr double Cell_Width = 40;
 
-double Week_Heading_X(int week)
-{
+double Week_Heading_X(int week) {
     return 56 + 48 * (week - 1);
 }
 
 } // namespace
 
-TPrint_Quart_Form::TPrint_Quart_Form() : Report_Form(QPageSize::A4, QPageLayout::Portrait)
-{
+TPrint_Quart_Form::TPrint_Quart_Form() : Report_Form(QPageSize::A4, QPageLayout::Portrait) {
     Add_Rule(QR_Shape(21), 0, 16, 697, 2);
     Add_Chart(QStringLiteral("Quart_Chart"), QRectF(0, 64, 697, 238));
     Add_Legend({QR_Shape(1), 4, 14}, {QRectF(8, 324, 649, 91), 16, 334, 48, 331});
@@ -40,8 +38,8 @@ TPrint_Quart_Form::TPrint_Quart_Form() : Report_Form(QPageSize::A4, QPageLayout:
         Add_Square(QR_Shape(8 + r), 16, y + 3, Row_Colour(r));
         // The week totals end where their heading ends.
         for (int week = 1; week <= Weeks; ++week)
-            Add_Label(QR_Label(25 + r + 5 * (week - 1)), Week_Heading_X(week) + 30 - Cell_Width, y, Cell_Width,
-                      Report_Align::Right);
+            Add_Label(QR_Label(25 + r + 5 * (week - 1)), Week_Heading_X(week) + 30 - Cell_Width, y,
+                      Cell_Width, Report_Align::Right);
     }
     Add_Rule(QR_Shape(3), 8, 619, 681, 3);
 
@@ -59,8 +57,7 @@ TPrint_Quart_Form::TPrint_Quart_Form() : Report_Form(QPageSize::A4, QPageLayout:
     Add_Label(QR_Label(91), 8, 1001);
 }
 
-void TPrint_Quart_Form::fillQuartPrintForm(const Model &model, const Row_Selections &rows)
-{
+void TPrint_Quart_Form::fillQuartPrintForm(const Model &model, const Row_Selections &rows) {
     const Language_Texts &texts = model.Texts;
     Chart &chart = Form_Chart().Content;
     Draw_Quarter_Chart(chart, model, rows);

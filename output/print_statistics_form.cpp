@@ -2,8 +2,7 @@
 
 namespace telvo {
 
-Tprint_Statistics_Form::Tprint_Statistics_Form() : Report_Form(QPageSize::A4, QPageLayout::Portrait)
-{
+Tprint_Statistics_Form::Tprint_Statistics_Form() : Report_Form(QPageSize::A4, QPageLayout::Portrait) {
     Add_Rule(QR_Shape(1), 8, 0, 719, 2);
     Report_Font title_font;
     title_font.Pixels = 21;
@@ -30,8 +29,7 @@ Tprint_Statistics_Form::Tprint_Statistics_Form() : Report_Form(QPageSize::A4, QP
 }
 
 void Tprint_Statistics_Form::fillStatisticPrintForm(const Language_Texts &texts, const QString &location_line,
-                                                    const QStringList &lines)
-{
+                                                    const QStringList &lines) {
     Set_Label(QR_Label(11), location_line);
     Set_Label(QR_Label(2), texts.Lang_Report_Footer);
     Form_Page.Text_Box(QStringLiteral("QRRichText1"))->Text = lines.join(QLatin1Char('\n'));

@@ -15,7 +15,8 @@ public:
 
     // Fills the report from the statistics page as last shown: its location
     // line and the lines of its list, exactly as the list holds them.
-    void fillStatisticPrintForm(const Language_Texts &texts, const QString &location_line, const QStringList &lines);
+    void fillStatisticPrintForm(const Language_Texts &texts, const QString &location_line,
+                                const QStringList &lines);
 };
 
 } // namespace telvo

@@ -17,8 +17,7 @@ constexpr double Column_Width = 56;
 constexpr double Cell_Width = 44;
 
 // Left edge of the heading box of day column d (1..7); the total column follows.
-double Day_Column_X(int day)
-{
+double Day_Column_X(int day) {
     return 136 + 64 * (day - 1);
 }
 
@@ -26,15 +25,13 @@ constexpr double Total_Column_X = 592;
 constexpr double Week_Column_X = 72;
 
 // Numbers stand right-aligned a little right of their heading's centre.
-double Cell_X(double column_x)
-{
+double Cell_X(double column_x) {
     return column_x + Column_Width / 2 + 14 - Cell_Width;
 }
 
 } // namespace
 
-TPrint_Week_Form::TPrint_Week_Form() : Report_Form(QPageSize::A4, QPageLayout::Portrait)
-{
+TPrint_Week_Form::TPrint_Week_Form() : Report_Form(QPageSize::A4, QPageLayout::Portrait) {
     Add_Rule(QR_Shape(8), 0, 16, 697, 2);
     Add_Chart(QStringLiteral("Week_Chart"), QRectF(8, 56, 657, 229));
     Add_Legend({QR_Shape(14), 9, 55}, {QRectF(40, 309, 609, 89), 56, 317, 88, 314});
@@ -49,7 +46,8 @@ TPrint_Week_Form::TPrint_Week_Form() : Report_Form(QPageSize::A4, QPageLayout::P
         Add_Square(QR_Shape(2 + r), 56, y + 3, Row_Colour(r));
         Add_Label(QR_Label(49 + r), Week_Column_X, y, Column_Width, Report_Align::Centre);
         for (int day = 1; day <= 7; ++day)
-            Add_Label(QR_Label(8 + r + 5 * (day - 1)), Cell_X(Day_Column_X(day)), y, Cell_Width, Report_Align::Right);
+            Add_Label(QR_Label(8 + r + 5 * (day - 1)), Cell_X(Day_Column_X(day)), y, Cell_Width,
+                      Report_Align::Right);
         Add_Label(QR_Label(43 + r), Cell_X(Total_Column_X), y, Cell_Width, Report_Align::Right);
     }
     Add_Rule(QR_Shape(2), 48, 626, 609, 3);
@@ -59,8 +57,7 @@ TPrint_Week_Form::TPrint_Week_Form() : Report_Form(QPageSize::A4, QPageLayout::P
     Add_Label(QR_Label(61), 48, 1002);
 }
 
-void TPrint_Week_Form::fillweekPrintForm(Model &model, const Row_Selections &rows)
-{
+void TPrint_Week_Form::fillweekPrintForm(Model &model, const Row_Selections &rows) {
     const Language_Texts &texts = model.Texts;
     Chart &chart = Form_Chart().Content;
     Prepare_Week_Chart(chart, model, rows);

@@ -21,8 +21,7 @@ constexpr std::array<double, 7> Day_Column_X = {144, 208, 272, 344, 416, 488, 56
 
 } // namespace
 
-TPrint_WeekQF_Form::TPrint_WeekQF_Form() : Report_Form(QPageSize::A4, QPageLayout::Portrait)
-{
+TPrint_WeekQF_Form::TPrint_WeekQF_Form() : Report_Form(QPageSize::A4, QPageLayout::Portrait) {
     Add_Rule(QR_Shape(1), 0, 16, 697, 2);
     Add_Chart(QStringLiteral("WeekQF_Chart"), QRectF(24, 80, 649, 228));
     Add_Legend({QR_Shape(2), 3, 1}, {QRectF(48, 338, 609, 89), 56, 346, 88, 343});
@@ -38,7 +37,8 @@ TPrint_WeekQF_Form::TPrint_WeekQF_Form() : Report_Form(QPageSize::A4, QPageLayou
         Add_Label(QR_Label(15 + r), Week_Column_X, y, Column_Width, Report_Align::Centre);
         // The factors (at most three digits) stand right-aligned under the centre of their heading.
         for (int day = 1; day <= 7; ++day)
-            Add_Label(QR_Label(20 + r + 5 * (day - 1)), Day_Column_X[day - 1] + 8, y, 30, Report_Align::Right);
+            Add_Label(QR_Label(20 + r + 5 * (day - 1)), Day_Column_X[day - 1] + 8, y, 30,
+                      Report_Align::Right);
     }
     Add_Rule(QR_Shape(9), 48, 637, 609, 3);
 
@@ -47,8 +47,7 @@ TPrint_WeekQF_Form::TPrint_WeekQF_Form() : Report_Form(QPageSize::A4, QPageLayou
     Add_Label(QR_Label(15), 48, 1002);
 }
 
-void TPrint_WeekQF_Form::fillweekQFPrintForm(Model &model, const Row_Selections &rows)
-{
+void TPrint_WeekQF_Form::fillweekQFPrintForm(Model &model, const Row_Selections &rows) {
     const Language_Texts &texts = model.Texts;
     Chart &chart = Form_Chart().Content;
     Draw_Week_QF_Chart(chart, model, rows);

@@ -44,7 +44,7 @@ protected:
         double Square_X = 0;
         double Square_Y = 0; // of row 1
         double Text_X = 0;
-        double Text_Y = 0;   // of row 1
+        double Text_Y = 0; // of row 1
     };
     void Add_Legend(const Legend_Names &names, const Legend_Places &places);
 

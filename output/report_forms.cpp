@@ -4,8 +4,7 @@
 
 namespace telvo {
 
-Report_Form &Report_Forms::Form(int view_kind)
-{
+Report_Form &Report_Forms::Form(int view_kind) {
     switch (view_kind) {
     case Day_View_Kind:
         return Day;
@@ -23,8 +22,7 @@ Report_Form &Report_Forms::Form(int view_kind)
 }
 
 const Report_Page &Report_Forms::Fill(int view_kind, Model &model, const Row_Selections &rows,
-                                      const Statistics_Shown &statistics)
-{
+                                      const Statistics_Shown &statistics) {
     switch (view_kind) {
     case Day_View_Kind:
         Day.fillDayPrintForm(model, rows);

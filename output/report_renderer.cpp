@@ -21,8 +21,7 @@ constexpr int Device_Resolution = static_cast<int>(Report_Pixels_Per_Inch);
 
 // The forms name Windows fonts; Liberation Sans and Liberation Mono have their
 // metrics where those are not installed.
-QStringList Font_Families(const QString &family)
-{
+QStringList Font_Families(const QString &family) {
     if (family.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
         return {family, QStringLiteral("Liberation Mono")};
     return {family, QStringLiteral("Liberation Sans")};
@@ -30,20 +29,19 @@ QStringList Font_Families(const QString &family)
 
 // A font that measures font.Pixels report pixels once the painter's scale to
 // report pixels applies: its point size is taken at the device's resolution.
-QFont Device_Font(const Report_Font &font, const QPaintDevice *device)
-{
+QFont Device_Font(const Report_Font &font, const QPaintDevice *device) {
     QFont result;
     result.setFamilies(Font_Families(font.Family));
-    result.setStyleHint(font.Family.contains(QLatin1String("Courier"), Qt::CaseInsensitive) ? QFont::TypeWriter
-                                                                                             : QFont::SansSerif);
+    result.setStyleHint(font.Family.contains(QLatin1String("Courier"), Qt::CaseInsensitive)
+                            ? QFont::TypeWriter
+                            : QFont::SansSerif);
     result.setPointSizeF(font.Pixels * 72 / device->logicalDpiY());
     result.setBold(font.Bold);
     return result;
 }
 
 // Rich text is laid out at the report's resolution whatever the target.
-QPaintDevice *Layout_Device()
-{
+QPaintDevice *Layout_Device() {
     static QImage device = [] {
         QImage image(1, 1, QImage::Format_RGB32);
         const int dots_per_metre = qRound(Report_Pixels_Per_Inch / 0.0254);
@@ -54,8 +52,7 @@ QPaintDevice *Layout_Device()
     return &device;
 }
 
-Qt::Alignment Alignment_Of(Report_Align align)
-{
+Qt::Alignment Alignment_Of(Report_Align align) {
     switch (align) {
     case Report_Align::Centre:
         return Qt::AlignHCenter;
@@ -67,8 +64,7 @@ Qt::Alignment Alignment_Of(Report_Align align)
     return Qt::AlignLeft;
 }
 
-void Draw_Label(QPainter &painter, const Report_Label &label)
-{
+void Draw_Label(QPainter &painter, const Report_Label &label) {
     if (label.Text.isEmpty())
         return;
     const QFont font = Device_Font(label.Font, painter.device());
@@ -81,8 +77,7 @@ void Draw_Label(QPainter &painter, const Report_Label &label)
                      Alignment_Of(label.Align) | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine, text);
 }
 
-void Draw_Text_Box(QPainter &painter, const Report_Text_Box &box)
-{
+void Draw_Text_Box(QPainter &painter, const Report_Text_Box &box) {
     QTextDocument document;
     document.documentLayout()->setPaintDevice(Layout_Device());
     document.setDefaultFont(Device_Font(box.Font, Layout_Device()));
@@ -99,21 +94,21 @@ void Draw_Text_Box(QPainter &painter, const Report_Text_Box &box)
     painter.restore();
 }
 
-void Draw_Rule(QPainter &painter, const Report_Rule &rule)
-{
+void Draw_Rule(QPainter &painter, const Report_Rule &rule) {
     painter.setPen(QPen(Qt::black, rule.Pen, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(rule.X, rule.Y), QPointF(rule.X + rule.Width, rule.Y));
     if (rule.Height > 0)
-        painter.drawLine(QPointF(rule.X, rule.Y + rule.Height), QPointF(rule.X + rule.Width, rule.Y + rule.Height));
+        painter.drawLine(QPointF(rule.X, rule.Y + rule.Height),
+                         QPointF(rule.X + rule.Width, rule.Y + rule.Height));
 }
 
 } // namespace
 
-void Render_Report(QPainter &painter, const Report_Page &page)
-{
+void Render_Report(QPainter &painter, const Report_Page &page) {
     const QPaintDevice *device = painter.device();
     painter.save();
-    painter.scale(device->logicalDpiX() / Report_Pixels_Per_Inch, device->logicalDpiY() / Report_Pixels_Per_Inch);
+    painter.scale(device->logicalDpiX() / Report_Pixels_Per_Inch,
+                  device->logicalDpiY() / Report_Pixels_Per_Inch);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
@@ -139,10 +134,12 @@ void Render_Report(QPainter &painter, const Report_Page &page)
     painter.restore();
 }
 
-bool Print_Report(QPrinter &printer, const Report_Page &page, QString *error)
-{
+bool Print_Report(QPrinter &printer, const Report_Page &page, QString *error) {
     printer.setResolution(Device_Resolution);
     printer.setFullPage(false);
+    printer.setCreator(QStringLiteral("Telvo_View"));
+    if (printer.docName().isEmpty())
+        printer.setDocName(QStringLiteral("Telvo_View"));
     if (!printer.setPageLayout(page.Layout())) {
         // A printer that cannot take the margins still prints the page inside its own.
         printer.setPageSize(QPageSize(page.Paper));
@@ -158,8 +155,7 @@ bool Print_Report(QPrinter &printer, const Report_Page &page, QString *error)
     return painter.end();
 }
 
-QImage Report_Image(const Report_Page &page, double dots_per_inch)
-{
+QImage Report_Image(const Report_Page &page, double dots_per_inch) {
     const QPageLayout layout = page.Layout();
     const double pixels_per_point = dots_per_inch / 72;
     const QRectF sheet = layout.fullRectPoints();
@@ -178,8 +174,7 @@ QImage Report_Image(const Report_Page &page, double dots_per_inch)
     return image;
 }
 
-QByteArray Report_Pdf(const Report_Page &page)
-{
+QByteArray Report_Pdf(const Report_Page &page) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -194,8 +189,7 @@ QByteArray Report_Pdf(const Report_Page &page)
     return bytes;
 }
 
-bool Save_Report_Pdf(const Report_Page &page, const QString &path, QString *error)
-{
+bool Save_Report_Pdf(const Report_Page &page, const QString &path, QString *error) {
     return Write_File_Atomically(path, Report_Pdf(page), error);
 }
 

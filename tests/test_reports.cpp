@@ -16,8 +16,7 @@ using namespace telvo;
 
 namespace {
 
-Model English_Model()
-{
+Model English_Model() {
     Model model;
     model.Language = QStringLiteral("ENGLISH");
     Set_Language_Texts(model);
@@ -27,14 +26,12 @@ Model English_Model()
     return model;
 }
 
-Row_Selection Row(const QString &period, const QString &device, int zone, const QString &zone_text)
-{
+Row_Selection Row(const QString &period, const QString &device, int zone, const QString &zone_text) {
     return Row_Selection{period, device, zone, zone_text};
 }
 
 // Day results where slot s of row r counts 100 * r + s in and s out.
-void Fill_Day_Results(Model &model)
-{
+void Fill_Day_Results(Model &model) {
     for (int r = 1; r <= Rows_Per_View; ++r) {
         Day_Result &result = model.Day_Results[r];
         result.Total = 0;
@@ -47,13 +44,11 @@ void Fill_Day_Results(Model &model)
 }
 
 // Label of hour h, row r on the day report.
-QString Day_Cell(int hour, int row)
-{
+QString Day_Cell(int hour, int row) {
     return QStringLiteral("QRLabel%1").arg((hour <= 8 ? 16 + 5 * (hour - 1) : 62 + 5 * (hour - 9)) + row - 1);
 }
 
-QList<double> Ys(const Chart_Series &series)
-{
+QList<double> Ys(const Chart_Series &series) {
     QList<double> ys;
     for (const Chart_Point &point : series.Points) {
         if (!point.Label)
@@ -62,8 +57,7 @@ QList<double> Ys(const Chart_Series &series)
     return ys;
 }
 
-QStringList Axis_Labels(const Chart_Series &series)
-{
+QStringList Axis_Labels(const Chart_Series &series) {
     QStringList labels;
     for (const Chart_Point &point : series.Points) {
         if (point.Label)
@@ -72,14 +66,12 @@ QStringList Axis_Labels(const Chart_Series &series)
     return labels;
 }
 
-const Chart &Page_Chart(const Report_Page &page)
-{
+const Chart &Page_Chart(const Report_Page &page) {
     return page.Charts.front().Content;
 }
 
 // A filled week row: a week picked in March 2024 (week 11), the Shop, its Total zone.
-void Pick_Week(Model &model, int row, QDate date)
-{
+void Pick_Week(Model &model, int row, QDate date) {
     model.Week_Dates[row] = date;
     model.Week_Date_Texts[row] = Date_Text(date);
 }
@@ -90,8 +82,7 @@ class Test_Reports : public QObject {
     Q_OBJECT
 
 private slots:
-    void day_hour_columns_follow_the_print_hours_data()
-    {
+    void day_hour_columns_follow_the_print_hours_data() {
         QTest::addColumn<int>("from_hour");
         QTest::addColumn<int>("to_hour");
         QTest::addColumn<int>("first_shown");
@@ -101,8 +92,7 @@ private slots:
         QTest::newRow("from after to") << 22 << 8 << 0 << -1;
     }
 
-    void day_hour_columns_follow_the_print_hours()
-    {
+    void day_hour_columns_follow_the_print_hours() {
         QFETCH(int, from_hour);
         QFETCH(int, to_hour);
         QFETCH(int, first_shown);
@@ -123,28 +113,31 @@ private slots:
             }
             // The hour headings stay above cleared columns.
             const int heading = hour <= 8 ? 5 + hour : 142 + hour - 9;
-            QCOMPARE(page.Label_Text(QStringLiteral("QRLabel%1").arg(heading)), QString("%1").arg(hour, 2, 10, QChar('0')));
+            QCOMPARE(page.Label_Text(QStringLiteral("QRLabel%1").arg(heading)),
+                     QString("%1").arg(hour, 2, 10, QChar('0')));
         }
         for (int r = 1; r <= Rows_Per_View; ++r)
-            QCOMPARE(page.Label_Text(QStringLiteral("QRLabel%1").arg(55 + r)), QString::number(model.Day_Results[r].Total));
+            QCOMPARE(page.Label_Text(QStringLiteral("QRLabel%1").arg(55 + r)),
+                     QString::number(model.Day_Results[r].Total));
     }
 
-    void day_chart_points_data()
-    {
+    void day_chart_points_data() {
         QTest::addColumn<int>("from_hour");
         QTest::addColumn<int>("to_hour");
         QTest::addColumn<bool>("intensity");
         QTest::addColumn<QList<double>>("xs");
         QTest::addColumn<QList<double>>("ys");
         // Row 1 counts 100 + s in and s out in slot s.
-        QTest::newRow("half-hourly 8 to 9") << 8 << 9 << false << QList<double>{8, 8.5, 9} << QList<double>{116, 117, 118};
-        QTest::newRow("intensity 8 to 9") << 8 << 9 << true << QList<double>{8, 8.5, 9} << QList<double>{100, 200, 300};
-        QTest::newRow("midnight has no slot") << 0 << 1 << false << QList<double>{0, 0.5, 1} << QList<double>{0, 101, 102};
+        QTest::newRow("half-hourly 8 to 9")
+            << 8 << 9 << false << QList<double>{8, 8.5, 9} << QList<double>{116, 117, 118};
+        QTest::newRow("intensity 8 to 9")
+            << 8 << 9 << true << QList<double>{8, 8.5, 9} << QList<double>{100, 200, 300};
+        QTest::newRow("midnight has no slot")
+            << 0 << 1 << false << QList<double>{0, 0.5, 1} << QList<double>{0, 101, 102};
         QTest::newRow("from after to") << 22 << 8 << false << QList<double>{} << QList<double>{};
     }
 
-    void day_chart_points()
-    {
+    void day_chart_points() {
         QFETCH(int, from_hour);
         QFETCH(int, to_hour);
         QFETCH(bool, intensity);
@@ -170,8 +163,7 @@ private slots:
             QCOMPARE(point.Colour, QColor(0, 0, 255));
     }
 
-    void day_default_hours_plot_slots_16_to_44()
-    {
+    void day_default_hours_plot_slots_16_to_44() {
         Model model = English_Model();
         Fill_Day_Results(model);
         Row_Selections rows;
@@ -186,8 +178,7 @@ private slots:
         QCOMPARE(series.Points.front().Colour, QColor(255, 255, 0));
     }
 
-    void day_intensity_counts_people_inside()
-    {
+    void day_intensity_counts_people_inside() {
         Model model = English_Model();
         model.Enable_Day_Tab1 = true;
         model.From_Hour = 8;
@@ -203,13 +194,12 @@ private slots:
         QCOMPARE(Ys(Page_Chart(form.Page()).Series_At(1)), (QList<double>{6, 2, 2}));
     }
 
-    void day_rows_plotted_legends_and_texts()
-    {
+    void day_rows_plotted_legends_and_texts() {
         Model model = English_Model();
         model.Day_Chart_Title = QStringLiteral("Visitors per half hour");
         Row_Selections rows;
         rows[1] = Row("12-03-2024", "Shop", 0, "Totals in");
-        rows[3] = Row(QString(), "Shop", 1, "Entrance"); // no date: plotted all the same
+        rows[3] = Row(QString(), "Shop", 1, "Entrance");       // no date: plotted all the same
         rows[4] = Row("12-03-2024", QString(), -1, QString()); // no device: not plotted
         rows[5] = Row(QString(), QString(), 2, "Zone 2");      // only a zone
         TPrint_Day_Form form;
@@ -240,8 +230,7 @@ private slots:
         QCOMPARE(page.Orientation, QPageLayout::Landscape);
     }
 
-    void week_report_sunday_first()
-    {
+    void week_report_sunday_first() {
         Model model = English_Model();
         model.Sunday_Is_Day_One = true;
         model.Monday_Is_Day_One = false;
@@ -274,8 +263,7 @@ private slots:
         QCOMPARE(chart.Left_Axis.Title, QString("Visitors"));
     }
 
-    void week_report_empty_row()
-    {
+    void week_report_empty_row() {
         Model model = English_Model();
         TPrint_Week_Form form;
         form.fillweekPrintForm(model, {});
@@ -292,8 +280,7 @@ private slots:
         QCOMPARE(page.Label_Text("QRLabel61"), model.Texts.Lang_Report_Footer);
     }
 
-    void week_qf_bars_data()
-    {
+    void week_qf_bars_data() {
         QTest::addColumn<int>("qf");
         QTest::addColumn<double>("bar");
         QTest::newRow("balanced day shows the stub") << 100 << 6.0;
@@ -305,8 +292,7 @@ private slots:
         QTest::newRow("ninety") << 90 << -100.0;
     }
 
-    void week_qf_bars()
-    {
+    void week_qf_bars() {
         QFETCH(int, qf);
         QFETCH(double, bar);
         Model model = English_Model();
@@ -319,8 +305,7 @@ private slots:
         QCOMPARE(page.Label_Text("QRLabel32"), QString::number(qf));
     }
 
-    void week_qf_texts_and_reference_lines()
-    {
+    void week_qf_texts_and_reference_lines() {
         Model model = English_Model();
         model.Sunday_Is_Day_One = true;
         model.Graph_Titles.Week_QF = QStringLiteral("Quality");
@@ -330,7 +315,8 @@ private slots:
         TPrint_WeekQF_Form form;
         form.fillweekQFPrintForm(model, rows);
         const Report_Page &page = form.Page();
-        const QStringList days = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+        const QStringList days = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                  "Thursday", "Friday", "Saturday"};
         for (int d = 1; d <= 7; ++d)
             QCOMPARE(page.Label_Text(QStringLiteral("QRLabel%1").arg(7 + d)), days[d - 1]);
         QCOMPARE(page.Label_Text("QRLabel16"), QString("11, 2024"));
@@ -356,8 +342,7 @@ private slots:
         }
     }
 
-    void month_report()
-    {
+    void month_report() {
         Model model = English_Model();
         model.Graph_Titles.Month = QStringLiteral("Per day");
         Month_Result &february = model.Month_Results[1];
@@ -396,8 +381,7 @@ private slots:
         QCOMPARE(page.Paper, QPageSize::Letter);
     }
 
-    void quarter_report()
-    {
+    void quarter_report() {
         Model model = English_Model();
         model.Graph_Titles.Quarter = QStringLiteral("Per week");
         for (int w = 1; w <= 13; ++w)
@@ -432,8 +416,7 @@ private slots:
         QCOMPARE(page.Label_Text("QRLabel91"), model.Texts.Lang_Report_Footer);
     }
 
-    void statistics_report()
-    {
+    void statistics_report() {
         Model model = English_Model();
         const QStringList lines = {QString::fromUtf8("Week 01    \u00a6 15    \u00a6  15"), "Week 02"};
         Tprint_Statistics_Form form;
@@ -459,8 +442,7 @@ private slots:
     // The renderer places the page inside the margins: a legend square shows its
     // row colour 12.7 mm plus its position from the sheet's corner, and a
     // comment longer than its box is cut at the box.
-    void rendered_page_geometry()
-    {
+    void rendered_page_geometry() {
         Model model = English_Model();
         TPrint_Week_Form form;
         form.Set_Comment(QString("line\n").repeated(200), Report_Text_Format::Plain);
@@ -485,15 +467,15 @@ private slots:
         QCOMPARE(dark_pixels(box.bottom() + 1, form.Page().Label("QRLabel61")->Y - 1), 0);
     }
 
-    void pdf_is_one_page_with_the_texts_data()
-    {
+    void pdf_is_one_page_with_the_texts_data() {
         QTest::addColumn<int>("view_kind");
         QTest::addColumn<QString>("page_size");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("day") << Day_View_Kind << "842 x 595 pts (A4)"
                              << QStringList{"12-03-2024, Shop, Totals in", "Day Total", "24", "A comment"};
         QTest::newRow("week") << Week_View_Kind << "595 x 842 pts (A4)"
-                              << QStringList{"Week: 11, 2024, Shop, Totals in", "Wednesday", "Week Total", "A comment"};
+                              << QStringList{"Week: 11, 2024, Shop, Totals in", "Wednesday", "Week Total",
+                                             "A comment"};
         QTest::newRow("week QF") << Week_QF_View_Kind << "595 x 842 pts (A4)"
                                  << QStringList{"Week: 11, 2024, Shop, Totals in", "Saturday", "A comment"};
         QTest::newRow("month") << Month_View_Kind << "612 x 792 pts (letter)"
@@ -505,8 +487,7 @@ private slots:
                                     << QStringList{"Year: 2023 - 2024, Shop", "THIS YEAR", "Week 53"};
     }
 
-    void pdf_is_one_page_with_the_texts()
-    {
+    void pdf_is_one_page_with_the_texts() {
         QFETCH(int, view_kind);
         QFETCH(QString, page_size);
         QFETCH(QStringList, texts);
@@ -517,8 +498,8 @@ private slots:
 
         Model model = English_Model();
         Pick_Week(model, 1, QDate(2024, 3, 13));
-        const QString period = view_kind == Day_View_Kind     ? "12-03-2024"
-                               : view_kind == Month_View_Kind ? "Month 3, 2024"
+        const QString period = view_kind == Day_View_Kind       ? "12-03-2024"
+                               : view_kind == Month_View_Kind   ? "Month 3, 2024"
                                : view_kind == Quarter_View_Kind ? "Period 1, 2024"
                                                                 : "Week 11, 2024";
         Row_Selections rows;
