@@ -15,6 +15,8 @@ packages=(
     xauth
     imagemagick
     poppler-utils
+    cups                # a local print queue for the print test (scripts/start-test-printer.sh)
+    cups-client
 )
 
 missing=()
