@@ -33,8 +33,6 @@ namespace telvo {
 
 namespace {
 
-constexpr const char *Version_Number = "1.17";
-
 // View_Kind of each page of TabbedNotebook1.
 constexpr int Page_View_Kinds[6] = {Day_View_Kind,   Week_View_Kind,    Week_QF_View_Kind,
                                     Month_View_Kind, Quarter_View_Kind, Statistics_View_Kind};
@@ -274,7 +272,7 @@ void TMain_Form::Apply_Main_Texts() {
     Month_Tab->Set_Month_Table_Labels(Show_Month_Table(Data, Month_Tab->Rows()->Read_Rows()));
 
     setWindowTitle(QStringLiteral("Telvo_View ") + texts.Lang_Version + QLatin1Char(' ') +
-                   QLatin1String(Version_Number));
+                   QLatin1String(TELVO_VERSION));
     Day_Tab->Rows()->Set_Headings(texts.Lang_Date_Label, texts.Lang_Location_Label,
                                   texts.Lang_Selection_Label);
     Week_Tab->Rows()->Set_Headings(texts.Lang_Week_Label, texts.Lang_Location_Label,
