@@ -10,8 +10,10 @@ Tprint_Statistics_Form::Tprint_Statistics_Form() : Report_Form(QPageSize::A4, QP
     Add_Label(QR_Label(11), 266, 61, 111, Report_Align::Centre, title_font);
 
     Add_Rule(QR_Shape(3), 30, 96, 652, 3, 57);
-    Add_Label(QR_Label(3), 145, 104, 0, Report_Align::Left, Heading_Font());
-    Add_Label(QR_Label(6), 313, 104, 0, Report_Align::Left, Heading_Font());
+    // This year's and last year's headings stand centred over their two columns,
+    // so that a long last-year heading keeps clear of the percentage heading.
+    Add_Label(QR_Label(3), 106, 104, 172, Report_Align::Centre, Heading_Font());
+    Add_Label(QR_Label(6), 278, 104, 171, Report_Align::Centre, Heading_Font());
     Add_Label(QR_Label(9), 439, 104, 0, Report_Align::Left, Heading_Font());
     const int column_labels[6] = {1, 4, 5, 7, 8, 10};
     const double column_x[6] = {113, 193, 281, 361, 447, 527};

@@ -9,7 +9,9 @@
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace telvo {
 
@@ -77,6 +79,22 @@ void Draw_Label(QPainter &painter, const Report_Label &label) {
                      Alignment_Of(label.Align) | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine, text);
 }
 
+// The height of the lines that fit the box whole: text that does not fit
+// ends after a line instead of showing half of the next one.
+double Whole_Lines_Height(const QTextDocument &document, double height) {
+    double bottom = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const double line_bottom = layout->position().y() + layout->lineAt(i).rect().bottom();
+            if (line_bottom > height)
+                return bottom;
+            bottom = line_bottom;
+        }
+    }
+    return height;
+}
+
 void Draw_Text_Box(QPainter &painter, const Report_Text_Box &box) {
     QTextDocument document;
     document.documentLayout()->setPaintDevice(Layout_Device());
@@ -87,10 +105,11 @@ void Draw_Text_Box(QPainter &painter, const Report_Text_Box &box) {
     else
         document.setPlainText(box.Text);
     document.setTextWidth(box.Box.width());
+    const QSizeF shown(box.Box.width(), Whole_Lines_Height(document, box.Box.height()));
     painter.save();
     painter.translate(box.Box.topLeft());
-    painter.setClipRect(QRectF(QPointF(0, 0), box.Box.size()), Qt::IntersectClip);
-    document.drawContents(&painter, QRectF(QPointF(0, 0), box.Box.size()));
+    painter.setClipRect(QRectF(QPointF(0, 0), shown), Qt::IntersectClip);
+    document.drawContents(&painter, QRectF(QPointF(0, 0), shown));
     painter.restore();
 }
 
