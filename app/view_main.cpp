@@ -1,6 +1,8 @@
-#include "views/main_form.h"
+#include "program_windows.h"
 
+#include "dialogs/program_icon.h"
 #include "settings/settings_store.h"
+#include "views/main_form.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -8,6 +10,7 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Telvo_View"));
+    QApplication::setWindowIcon(telvo::Program_Icon());
 
     QCommandLineParser parser;
     parser.addHelpOption();
@@ -22,6 +25,7 @@ int main(int argc, char *argv[]) {
     telvo::Model model;
     telvo::Settings_Store store(path);
     telvo::TMain_Form main_form(model, store);
+    telvo::Program_Windows windows(main_form, model, store);
     main_form.show();
     return QApplication::exec();
 }

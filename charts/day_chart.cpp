@@ -8,8 +8,12 @@
 
 namespace telvo {
 
-void Prepare_Day_Chart(Chart &chart, Model &model, const Row_Selections &rows) {
+void Set_Day_Chart_Title(Model &model) {
     model.Day_Chart_Title = model.Enable_Day_Tab1 ? model.Graph_Titles.Day_Tab1 : model.Graph_Titles.Day_Tab2;
+}
+
+void Prepare_Day_Chart(Chart &chart, Model &model, const Row_Selections &rows) {
+    Set_Day_Chart_Title(model);
     chart = Chart();
     chart.Title = QStringList{model.Day_Chart_Title};
     for (int r = 1; r <= Rows_Per_View; ++r) {

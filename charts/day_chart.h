@@ -6,6 +6,10 @@
 
 namespace telvo {
 
+// The model's Day_Chart_Title := the graph title of the day view mode
+// (intensity or half-hourly), which the day chart and the day report show.
+void Set_Day_Chart_Title(Model &model);
+
 // Sets the model's Day_Chart_Title (intensity or half-hourly title, which the
 // day report shows too), makes the five line series shown and empty and titles
 // them from the rows (Period_Text is the row's date text).

@@ -190,7 +190,7 @@ void TChange_DayView_Form::done(int result) {
     Input_To_Hour->interpretText();
     Data.From_Hour = static_cast<std::uint16_t>(Input_From_Hour->value());
     Data.To_Hour = static_cast<std::uint16_t>(Input_To_Hour->value());
-    Save_Settings_Or_Inform(Data, Store, this, Inform);
+    Save_Settings_Or_Inform(Data, Store, this);
     emit viewSettingsChanged();
     QDialog::done(result);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "information_box.h"
-
 #include "data/model.h"
 
 #include <QDialog>
@@ -33,8 +31,6 @@ public:
     void Open();
 
     void done(int result) override;
-
-    Information_Function Inform = &Show_Information_Box;
 
 signals:
     // After the save: the main window captions the day tab by the mode ("Day

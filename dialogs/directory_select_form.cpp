@@ -285,7 +285,7 @@ void TDirectory_Select_Form::keyPressEvent(QKeyEvent *event) {
 }
 
 void TDirectory_Select_Form::done(int result) {
-    Save_Settings_Or_Inform(Data, Store, this, Inform);
+    Save_Settings_Or_Inform(Data, Store, this);
     QDialog::done(result);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "information_box.h"
-
 #include "data/model.h"
 
 #include <QDialog>
@@ -28,8 +26,6 @@ public:
     void Open();
 
     void done(int result) override;
-
-    Information_Function Inform = &Show_Information_Box;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -94,7 +94,7 @@ void TEdit_Graph_Name_Form::done(int result) {
     for (const Title_Line &line : Lines)
         Data.Graph_Titles.*line.Title = line.Entry->text();
     emit graphTitlesChanged();
-    Save_Settings_Or_Inform(Data, Store, this, Inform);
+    Save_Settings_Or_Inform(Data, Store, this);
     QDialog::done(result);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "information_box.h"
-
 #include "data/model.h"
 
 #include <QDialog>
@@ -26,8 +24,6 @@ public:
     void Open();
 
     void done(int result) override;
-
-    Information_Function Inform = &Show_Information_Box;
 
 signals:
     // Graph_Titles changed: the main window sets up and fills the day (its

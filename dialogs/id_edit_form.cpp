@@ -5,6 +5,7 @@
 #include "text_cut.h"
 
 #include "data/text_functions.h"
+#include "views/message_box.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -117,7 +118,7 @@ void TID_Edit_Form::OK_ButtonClick() {
         Data.ID_Numbers[k] = static_cast<std::uint16_t>(Text_To_Int(MaskEdits[k]->text()));
         Data.ID_Names[k] = Cut_Text(Edits[k]->text(), Max_ID_Name);
     }
-    Save_Settings_Or_Inform(Data, Store, this, Inform);
+    Save_Settings_Or_Inform(Data, Store, this);
     emit deviceLabelsStored();
     hide();
 }
@@ -156,7 +157,7 @@ void TID_Edit_Form::Focus_Changed(QWidget *old_widget, QWidget *new_widget) {
 
 void TID_Edit_Form::Refuse_Leaving(int slot) {
     if (isVisible()) {
-        Inform(this, Invalid_Input_Text);
+        Show_Information(this, Invalid_Input_Text);
         MaskEdits[slot]->setFocus();
     }
     Refusing = false;

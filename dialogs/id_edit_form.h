@@ -1,7 +1,5 @@
 #pragma once
 
-#include "information_box.h"
-
 #include "data/model.h"
 
 #include <QDialog>
@@ -28,8 +26,6 @@ public:
     TID_Edit_Form(Model &model, Settings_Store &store, QWidget *parent = nullptr);
 
     void Open();
-
-    Information_Function Inform = &Show_Information_Box;
 
 signals:
     // The slots have new numbers and names: the main window empties every row

@@ -1,11 +1,10 @@
 #include "language_form.h"
 
 #include "flags.h"
+#include "settings_save.h"
 #include "show_centred.h"
 
 #include "settings/language_tables.h"
-#include "settings/settings_io.h"
-#include "settings/settings_store.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -87,11 +86,7 @@ void TLanguage_Form::Choose_Language(const QString &language) {
     Set_Window_Texts();
     Mark_Current_Language();
 
-    QString error;
-    if (!Save_Settings(Data, Store, &error)) {
-        Inform(this, Data.Texts.Lang_Settings_Not_Saved + QLatin1Char('\n') + Store.Path() +
-                         QLatin1Char('\n') + error);
-    }
+    Save_Settings_Or_Inform(Data, Store, this);
 }
 
 void TLanguage_Form::Mark_Current_Language() {

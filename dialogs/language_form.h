@@ -1,7 +1,5 @@
 #pragma once
 
-#include "information_box.h"
-
 #include "data/model.h"
 
 #include <QDialog>
@@ -25,8 +23,6 @@ public:
 
     // Shows the window centred, with the current language's flag pressed.
     void Open();
-
-    Information_Function Inform = &Show_Information_Box;
 
 signals:
     // Language and the text slots have changed: the main window applies all its texts.

@@ -2,6 +2,8 @@
 
 #include "show_centred.h"
 
+#include "views/message_box.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,7 +90,7 @@ void TMonth_Select_Form::OK_ButtonClick() {
     const int month = Selected_Position(Month_List_Box) + 1;
     const int year = Selected_Year(Year_List_Box);
     if (month == 0 || year == 0) {
-        Inform(this, Data.Texts.Lang_Incomplete_Choice);
+        Show_Information(this, Data.Texts.Lang_Incomplete_Choice);
         return;
     }
     const int target = Data.Month_Target;

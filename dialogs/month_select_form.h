@@ -1,6 +1,5 @@
 #pragma once
 
-#include "information_box.h"
 #include "list_choice.h"
 
 #include "data/model.h"
@@ -25,7 +24,6 @@ public:
     void Open(int row);
 
     Today_Function Today = &QDate::currentDate;
-    Information_Function Inform = &Show_Information_Box;
 
 signals:
     // After OK has stored the choice: the main window shows the row's new

@@ -1,10 +1,10 @@
 #include "password_change_form.h"
 
 #include "password_entry.h"
-#include "settings_save.h"
 #include "show_centred.h"
 
 #include "settings/settings_store.h"
+#include "views/message_box.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -75,7 +75,7 @@ void TChange_Pasword_Form::OKBtnClick() {
     QWidget *box_parent = parentWidget();
     const QString password = Password1->text();
     if (password != Password2->text()) {
-        Inform(box_parent, Data.Texts.Lang_Wrong_Password);
+        Show_Information(box_parent, Data.Texts.Lang_Wrong_Password);
         return;
     }
 
@@ -90,11 +90,11 @@ void TChange_Pasword_Form::OKBtnClick() {
         // A password that could not be written would be lost at the next start:
         // the old one stays in force and the user is told why.
         values.Write_String(section, value_name, kept);
-        Inform(box_parent, Settings_Not_Saved_Text(Data, Store, error));
+        Show_Information(box_parent, Settings_Not_Saved_Text(Data, Store, error));
         return;
     }
     kept = password;
-    Inform(box_parent, Data.Texts.Lang_Password_Changed);
+    Show_Information(box_parent, Data.Texts.Lang_Password_Changed);
 }
 
 } // namespace telvo

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "information_box.h"
-
 #include "data/model.h"
 
 #include <QDialog>
@@ -23,8 +21,6 @@ public:
     TChange_Pasword_Form(Model &model, Settings_Store &store, QWidget *parent = nullptr);
 
     void Open();
-
-    Information_Function Inform = &Show_Information_Box;
 
 private:
     Model &Data;

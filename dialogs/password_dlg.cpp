@@ -3,6 +3,8 @@
 #include "password_entry.h"
 #include "show_centred.h"
 
+#include "views/message_box.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,13 +85,13 @@ void TPasswordDlg::OKBtnClick() {
         if (is_administrator)
             emit accessGranted(action);
         else if (is_access)
-            Inform(box_parent, Data.Texts.Lang_Administrator_Needed);
+            Show_Information(box_parent, Data.Texts.Lang_Administrator_Needed);
         else
-            Inform(box_parent, Data.Texts.Lang_Wrong_Password);
+            Show_Information(box_parent, Data.Texts.Lang_Wrong_Password);
         return;
     }
     if (!is_administrator && !is_access) {
-        Inform(box_parent, Data.Texts.Lang_Wrong_Password);
+        Show_Information(box_parent, Data.Texts.Lang_Wrong_Password);
         return;
     }
     if (action >= 1 && action <= Last_Action)

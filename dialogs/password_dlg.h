@@ -1,7 +1,5 @@
 #pragma once
 
-#include "information_box.h"
-
 #include "data/model.h"
 
 #include <QDialog>
@@ -23,8 +21,6 @@ public:
     // A Settings menu item: Protected_Action := action, then the dialog shows.
     // While the dialog is already open only the pending action changes.
     void Open(int action);
-
-    Information_Function Inform = &Show_Information_Box;
 
 signals:
     // The entry opened the window of Protected_Action (1..7): the application shows it.

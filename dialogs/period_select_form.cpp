@@ -3,6 +3,7 @@
 #include "show_centred.h"
 
 #include "data/selection_texts.h"
+#include "views/message_box.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -121,7 +122,7 @@ void TPeriod_Select_Form::OK_ButtonClick() {
     const int period = Period_Group->checkedId();
     const int year = Selected_Year(Year_List_Box);
     if (period < 1 || year == 0) {
-        Inform(this, Data.Texts.Lang_Incomplete_Period);
+        Show_Information(this, Data.Texts.Lang_Incomplete_Period);
         return;
     }
     const int target = Data.Period_Target;

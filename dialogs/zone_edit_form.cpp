@@ -219,7 +219,7 @@ void TZone_Edit_Form::Close_Definition_Form() {
 void TZone_Edit_Form::done(int result) {
     Close_Definition_Form();
     emit zoneEditorClosed();
-    Save_Settings_Or_Inform(Data, Store, this, Inform);
+    Save_Settings_Or_Inform(Data, Store, this);
     QDialog::done(result);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "information_box.h"
 #include "zone_edit_state.h"
 
 #include <QDialog>
@@ -26,8 +25,6 @@ public:
     void Open();
 
     void done(int result) override;
-
-    Information_Function Inform = &Show_Information_Box;
 
 signals:
     // Zone names and channel sets may have changed: the main window refills the

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "day_file_fixture.h"
+#include "information_recorder.h"
 
 #include "settings/settings_store.h"
 #include "views/main_form.h"
-#include "views/message_box.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -83,10 +83,10 @@ struct Main_Window_Fixture {
     Day_File_Fixture Days;
     QString Settings_Path;
     Model Data;
+    QStringList Messages; // information boxes shown
+    Information_Recorder Recording{Messages};
     std::unique_ptr<Settings_Store> Store;
     std::unique_ptr<TMain_Form> Form;
-    QStringList Messages; // information boxes shown
-    Information_Presenter Previous_Presenter;
 
     Main_Window_Fixture() {
         for (int k = 1; k <= 7; ++k)
@@ -96,15 +96,8 @@ struct Main_Window_Fixture {
         if (file.open(QIODevice::WriteOnly))
             file.write(Settings_Text(Days.Dir()));
         file.close();
-        Previous_Presenter = Set_Information_Presenter(
-            [this](QWidget *, const QString &, const QString &text) { Messages.append(text); });
         Store = std::make_unique<Settings_Store>(Settings_Path);
         Form = std::make_unique<TMain_Form>(Data, *Store);
-    }
-
-    ~Main_Window_Fixture() {
-        Form.reset();
-        Set_Information_Presenter(Previous_Presenter);
     }
 
     template <typename T> T *Find(const QString &name) const { return Form->findChild<T *>(name); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "information_recorder.h"
+
 #include "settings/language_tables.h"
 #include "settings/settings_io.h"
 #include "settings/settings_store.h"
@@ -18,6 +20,7 @@ struct Settings_Dialog_Fixture {
     std::unique_ptr<telvo::Settings_Store> Store;
     telvo::Model Data;
     QStringList Messages;
+    telvo::test::Information_Recorder Recording{Messages};
 
     Settings_Dialog_Fixture() { Use_Path(Directory.filePath(QStringLiteral("Telvo_View.ini"))); }
 
@@ -37,10 +40,6 @@ struct Settings_Dialog_Fixture {
             file.write("not a directory");
         file.close();
         Use_Path(blocker + QStringLiteral("/Telvo_View.ini"));
-    }
-
-    auto Recorder() {
-        return [this](QWidget *, const QString &text) { Messages.append(text); };
     }
 
     // The settings as the next start of the program reads them.

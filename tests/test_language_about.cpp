@@ -1,3 +1,5 @@
+#include "information_recorder.h"
+
 #include "dialogs/about_form.h"
 #include "dialogs/language_form.h"
 #include "dialogs/program_icon.h"
@@ -85,7 +87,7 @@ void Test_Language_About::flagSetsLanguageAndSaves() {
     Settings_Store store(path);
     TLanguage_Form form(model, store);
     QStringList informed;
-    form.Inform = [&informed](QWidget *, const QString &text) { informed << text; };
+    const telvo::test::Information_Recorder recording(informed);
     int changes = 0;
     connect(&form, &TLanguage_Form::languageChanged, &form, [&] {
         // The main window applies the texts when the slots already hold the new language.
@@ -139,7 +141,7 @@ void Test_Language_About::failedSaveIsReported() {
     Settings_Store store(path);
     TLanguage_Form form(model, store);
     QStringList informed;
-    form.Inform = [&informed](QWidget *, const QString &text) { informed << text; };
+    const telvo::test::Information_Recorder recording(informed);
     form.Open();
     QTest::mouseClick(Child<QToolButton>(form, QStringLiteral("German_Flag")), Qt::LeftButton);
 

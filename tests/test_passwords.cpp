@@ -98,7 +98,6 @@ void Test_Passwords::checkOpensByPassword() {
     fixture.Data.Administrator_Password = administrator;
     fixture.Data.Administrator_Entered = administratorBefore;
     TPasswordDlg dialog(fixture.Data);
-    dialog.Inform = fixture.Recorder();
     QSignalSpy granted(&dialog, &TPasswordDlg::accessGranted);
 
     dialog.Open(action);
@@ -116,7 +115,6 @@ void Test_Passwords::checkOpensByPassword() {
 void Test_Passwords::entryIsEmptiedAndStarred() {
     Settings_Dialog_Fixture fixture;
     TPasswordDlg dialog(fixture.Data);
-    dialog.Inform = fixture.Recorder();
     QLineEdit *password = Entry(&dialog, "Password");
 
     dialog.Open(1);
@@ -133,7 +131,6 @@ void Test_Passwords::entryIsEmptiedAndStarred() {
 void Test_Passwords::secondMenuItemReplacesPendingAction() {
     Settings_Dialog_Fixture fixture;
     TPasswordDlg dialog(fixture.Data);
-    dialog.Inform = fixture.Recorder();
     QSignalSpy granted(&dialog, &TPasswordDlg::accessGranted);
 
     dialog.Open(1);
@@ -150,7 +147,6 @@ void Test_Passwords::secondMenuItemReplacesPendingAction() {
 void Test_Passwords::cancelAndEscOpenNothing() {
     Settings_Dialog_Fixture fixture;
     TPasswordDlg dialog(fixture.Data);
-    dialog.Inform = fixture.Recorder();
     QSignalSpy granted(&dialog, &TPasswordDlg::accessGranted);
 
     dialog.Open(1);
@@ -196,8 +192,6 @@ void Test_Passwords::changeReplacesPasswordThatOpenedIt() {
     Settings_Dialog_Fixture fixture;
     TPasswordDlg check(fixture.Data);
     TChange_Pasword_Form change(fixture.Data, *fixture.Store);
-    check.Inform = fixture.Recorder();
-    change.Inform = fixture.Recorder();
     connect(&check, &TPasswordDlg::accessGranted, &change, [&change](int action) {
         if (action == 7)
             change.Open();
@@ -235,7 +229,6 @@ void Test_Passwords::changeReplacesPasswordThatOpenedIt() {
 void Test_Passwords::changeWithDifferingEntriesChangesNothing() {
     Settings_Dialog_Fixture fixture;
     TChange_Pasword_Form change(fixture.Data, *fixture.Store);
-    change.Inform = fixture.Recorder();
 
     change.Open();
     QTest::keyClicks(Entry(&change, "Password1"), QStringLiteral("one"));
@@ -257,7 +250,6 @@ void Test_Passwords::changeThatCannotBeWrittenKeepsOldPassword() {
     Settings_Dialog_Fixture fixture;
     fixture.Use_Unwritable_Path();
     TChange_Pasword_Form change(fixture.Data, *fixture.Store);
-    change.Inform = fixture.Recorder();
 
     change.Open();
     QTest::keyClicks(Entry(&change, "Password1"), QStringLiteral("new"));

@@ -1,3 +1,5 @@
+#include "information_recorder.h"
+
 #include "dialogs/calender_form.h"
 #include "dialogs/month_select_form.h"
 #include "dialogs/period_select_form.h"
@@ -73,11 +75,10 @@ struct Stored {
     }
 };
 
+// The information boxes shown while it lives.
 struct Informed {
     QStringList Texts;
-    Information_Function Recorder() {
-        return [this](QWidget *, const QString &text) { Texts.append(text); };
-    }
+    telvo::test::Information_Recorder Recording{Texts};
 };
 
 } // namespace
@@ -333,7 +334,6 @@ void Test_Pickers::monthOkWithoutYearStoresNothing() {
     row.Total = 40;
     TMonth_Select_Form form(model);
     Informed informed;
-    form.Inform = informed.Recorder();
     Stored stored(form);
 
     form.Open(1);
@@ -459,7 +459,6 @@ void Test_Pickers::periodOkWithoutChoiceStoresNothing() {
     model.Quarter_Results[3].Period = 2;
     TPeriod_Select_Form form(model);
     Informed informed;
-    form.Inform = informed.Recorder();
     Stored stored(form);
 
     // No period button chosen yet.

@@ -98,7 +98,6 @@ Dialog_Case Case_Of(const QString &name) {
     if (name == QLatin1String("labels")) {
         return {[](Settings_Dialog_Fixture &f) {
                     auto dialog = std::make_unique<TID_Edit_Form>(f.Data, *f.Store);
-                    dialog->Inform = f.Recorder();
                     dialog->Open();
                     return dialog;
                 },
@@ -109,7 +108,6 @@ Dialog_Case Case_Of(const QString &name) {
     if (name == QLatin1String("zones")) {
         return {[](Settings_Dialog_Fixture &f) {
                     auto dialog = std::make_unique<TZone_Edit_Form>(f.Data, *f.Store);
-                    dialog->Inform = f.Recorder();
                     dialog->Open();
                     return dialog;
                 },
@@ -123,7 +121,6 @@ Dialog_Case Case_Of(const QString &name) {
         return {[](Settings_Dialog_Fixture &f) {
                     f.Data.ID_Names[3] = QStringLiteral("Shop");
                     auto dialog = std::make_unique<TDirectory_Select_Form>(f.Data, *f.Store);
-                    dialog->Inform = f.Recorder();
                     dialog->Open();
                     return dialog;
                 },
@@ -138,7 +135,6 @@ Dialog_Case Case_Of(const QString &name) {
     if (name == QLatin1String("titles")) {
         return {[](Settings_Dialog_Fixture &f) {
                     auto dialog = std::make_unique<TEdit_Graph_Name_Form>(f.Data, *f.Store);
-                    dialog->Inform = f.Recorder();
                     dialog->Open();
                     return dialog;
                 },
@@ -150,7 +146,6 @@ Dialog_Case Case_Of(const QString &name) {
     }
     return {[](Settings_Dialog_Fixture &f) {
                 auto dialog = std::make_unique<TChange_DayView_Form>(f.Data, *f.Store);
-                dialog->Inform = f.Recorder();
                 dialog->Open();
                 return dialog;
             },
@@ -283,7 +278,6 @@ void Test_Settings_Dialogs::labelsShowSlotsAndStoreThreeDigits() {
     fixture.Data.ID_Numbers[2] = 1234;
     fixture.Data.ID_Names[2] = QStringLiteral("Hall");
     TID_Edit_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     QSignalSpy stored(&dialog, &TID_Edit_Form::deviceLabelsStored);
 
     dialog.Open();
@@ -321,7 +315,6 @@ void Test_Settings_Dialogs::labelsRefuseIncompleteNumber() {
     Settings_Dialog_Fixture fixture;
     fixture.Data.ID_Numbers[2] = 17;
     TID_Edit_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     QSignalSpy stored(&dialog, &TID_Edit_Form::deviceLabelsStored);
     const QString refusal = QStringLiteral("Invalid input value.  Use escape key to abandon changes");
 
@@ -360,7 +353,6 @@ void Test_Settings_Dialogs::zoneNamesCutAndFollowDevice() {
     fixture.Data.ID_Names[1] = QStringLiteral("Front");
     fixture.Data.ID_Records[2].Zones[3].Name = QStringLiteral("Cafe");
     TZone_Edit_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     auto *devices = Child<QListWidget>(&dialog, QStringLiteral("ID_Select_Box_Zone_Form"));
     auto *location = Child<QLabel>(&dialog, QStringLiteral("Selected_Location_But"));
 
@@ -397,7 +389,6 @@ void Test_Settings_Dialogs::clearAllAndUndo() {
     record.Data_Dir = QStringLiteral("/data/one");
     const ID_Record before = record;
     TZone_Edit_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     QPushButton *undo = Button(&dialog, QStringLiteral("Undo_Button"));
     dialog.Open();
 
@@ -430,7 +421,6 @@ void Test_Settings_Dialogs::clearAllAndUndo() {
 void Test_Settings_Dialogs::zoneEditorCloseRefillsRows() {
     Settings_Dialog_Fixture fixture;
     TZone_Edit_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     QSignalSpy closed(&dialog, &TZone_Edit_Form::zoneEditorClosed);
     bool saved_after_signal = false;
     connect(&dialog, &TZone_Edit_Form::zoneEditorClosed, this,
@@ -446,7 +436,6 @@ void Test_Settings_Dialogs::zoneEditorCloseRefillsRows() {
 void Test_Settings_Dialogs::channelListsMoveChannels() {
     Settings_Dialog_Fixture fixture;
     TZone_Edit_Form editor(fixture.Data, *fixture.Store);
-    editor.Inform = fixture.Recorder();
     editor.Open();
     Button(&editor, QStringLiteral("Edit_Zone2_Button"))->click();
     auto *channels = editor.findChild<TZone_Definition_Form *>();
@@ -506,7 +495,6 @@ void Test_Settings_Dialogs::channelExcludeWithoutSelectionDoesNothing() {
     fixture.Data.ID_Records[1].Zones[0].Channels[5] = true;
     fixture.Data.ID_Records[1].Zones[0].Channels[7] = true;
     TZone_Edit_Form editor(fixture.Data, *fixture.Store);
-    editor.Inform = fixture.Recorder();
     editor.Open();
     Button(&editor, QStringLiteral("Edit_Total_Button"))->click();
     auto *channels = editor.findChild<TZone_Definition_Form *>();
@@ -539,7 +527,6 @@ void Test_Settings_Dialogs::channelDialogStoresOnEveryClose() {
 
     Settings_Dialog_Fixture fixture;
     TZone_Edit_Form editor(fixture.Data, *fixture.Store);
-    editor.Inform = fixture.Recorder();
     editor.Open();
     Child<QListWidget>(&editor, QStringLiteral("ID_Select_Box_Zone_Form"))->setCurrentRow(4);
     Button(&editor, QStringLiteral("Edit_Zone5_Button"))->click();
@@ -560,7 +547,6 @@ void Test_Settings_Dialogs::channelDialogStoresIntoItsOwnDevice() {
     Settings_Dialog_Fixture fixture;
     fixture.Data.ID_Records[2].Zones[1].Channels[9] = true;
     TZone_Edit_Form editor(fixture.Data, *fixture.Store);
-    editor.Inform = fixture.Recorder();
     editor.Open();
     Button(&editor, QStringLiteral("Edit_Zone1_Button"))->click();
     auto *channels = editor.findChild<TZone_Definition_Form *>();
@@ -590,7 +576,6 @@ void Test_Settings_Dialogs::directoryStates() {
     fixture.Data.ID_Records[1].Data_Dir = QStringLiteral("/data/main");
     fixture.Data.ID_Records[4].Data_Dir = QStringLiteral("/data/unnamed");
     TDirectory_Select_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     QWidget *browse = Child(&dialog, QStringLiteral("DirectoryListBox1"));
     QPushButton *exit = Button(&dialog, QStringLiteral("Exit_Button"));
     auto change = [&](int k) { return Button(&dialog, QStringLiteral("Change_Button%1").arg(k)); };
@@ -642,7 +627,6 @@ void Test_Settings_Dialogs::directoryTreeKeepsEntryInStep() {
     fixture.Data.ID_Names[1] = QStringLiteral("Main");
     fixture.Data.ID_Records[1].Data_Dir = data;
     TDirectory_Select_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     auto *tree = Child<QTreeView>(&dialog, QStringLiteral("DirectoryListBox1"));
     auto *volumes = Child<QComboBox>(&dialog, QStringLiteral("DriveComboBox1"));
     QLineEdit *entry = Entry(&dialog, QStringLiteral("Edit1"));
@@ -674,7 +658,6 @@ void Test_Settings_Dialogs::titlesEmptiedAndSignalled() {
     fixture.Data.Graph_Titles.Quarter = QStringLiteral("Quarter totals");
     Load_German_Texts(fixture.Data.Texts);
     TEdit_Graph_Name_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     QSignalSpy changed(&dialog, &TEdit_Graph_Name_Form::graphTitlesChanged);
     QString title_at_signal;
     connect(&dialog, &TEdit_Graph_Name_Form::graphTitlesChanged, this,
@@ -699,7 +682,6 @@ void Test_Settings_Dialogs::titlesEmptiedAndSignalled() {
 void Test_Settings_Dialogs::dayViewModeOptions() {
     Settings_Dialog_Fixture fixture;
     TChange_DayView_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     QSignalSpy changed(&dialog, &TChange_DayView_Form::viewSettingsChanged);
     auto *intensity = Child<QRadioButton>(&dialog, QStringLiteral("Enable_Day_Tab1"));
     auto *totals = Child<QRadioButton>(&dialog, QStringLiteral("Enable_Day_Tab2"));
@@ -765,7 +747,6 @@ void Test_Settings_Dialogs::hourFieldsPulledToNearerBound() {
 
     Settings_Dialog_Fixture fixture;
     TChange_DayView_Form dialog(fixture.Data, *fixture.Store);
-    dialog.Inform = fixture.Recorder();
     dialog.Open();
     QApplication::setActiveWindow(&dialog);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));

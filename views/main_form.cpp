@@ -12,6 +12,7 @@
 
 #include "charts/chart_image.h"
 #include "charts/chart_widget.h"
+#include "charts/day_chart.h"
 #include "data/selection_texts.h"
 #include "data/view_runs.h"
 #include "data/week_view.h"
@@ -265,9 +266,7 @@ void TMain_Form::Apply_Main_Texts() {
 
     const Language_Texts &texts = Data.Texts;
     Day_Tab->Set_Day_Table_Headers(texts);
-    const Week_Headers week_headers = Set_Week_Headers(Data);
-    Week_Tab->Set_Week_Headers(week_headers);
-    Week_QF_Tab->Set_Week_QF_Headers(week_headers);
+    Show_Week_Headers();
     Quarter_Tab->Set_Quarter_Table_Headers(Set_Quarter_Table_Headers(Data));
     Month_Tab->Set_Month_Table_Labels(Show_Month_Table(Data, Month_Tab->Rows()->Read_Rows()));
 
@@ -292,6 +291,12 @@ void TMain_Form::Apply_Main_Texts() {
     Week_QF_Tab->Prepare_Week_QF_Chart();
     Quarter_Tab->Draw_Quarter_Chart();
     Month_Tab->Draw_Month_Chart();
+}
+
+void TMain_Form::Show_Week_Headers() {
+    const Week_Headers headers = Set_Week_Headers(Data);
+    Week_Tab->Set_Week_Headers(headers);
+    Week_QF_Tab->Set_Week_QF_Headers(headers);
 }
 
 void TMain_Form::Apply_Main_Menu_Texts() {
@@ -489,6 +494,45 @@ void TMain_Form::Clear_Quarter_Periods() {
     Show_Selections();
 }
 
+void TMain_Form::Clear_All_Rows() {
+    Day_Tab->Rows()->Clear_Row_IDs();
+    Fill_ID_Lists();
+    Clear_Day_Dates();
+    Day_Tab->Rows()->Clear_Zone_Lists();
+    Week_Tab->Rows()->Clear_Row_IDs();
+    Week_Tab->Rows()->Clear_Zone_Lists();
+    Clear_Week_Dates();
+    Quarter_Tab->Rows()->Clear_Row_IDs();
+    Clear_Quarter_Periods();
+    Quarter_Tab->Rows()->Clear_Zone_Lists();
+    Month_Tab->Rows()->Clear_Row_IDs();
+    Clear_Month_Periods();
+    Month_Tab->Rows()->Clear_Zone_Lists();
+}
+
+void TMain_Form::Refill_Zone_Lists() {
+    for (Row_Page page : {Row_Page::Day, Row_Page::Week, Row_Page::Quarter})
+        for (int row = 1; row <= Rows_Per_View; ++row)
+            Rows(page)->Fill_Zone_List(row);
+}
+
+void TMain_Form::Redraw_Charts() {
+    Day_Tab->Fill_Day_Chart();
+    Week_Tab->Draw_Week_Chart();
+    Week_QF_Tab->Draw_Week_QF_Chart();
+    Month_Tab->Draw_Month_Chart();
+    Quarter_Tab->Draw_Quarter_Chart();
+}
+
+void TMain_Form::Apply_View_Settings() {
+    Apply_Tab_Texts();
+    Set_Day_Chart_Title(Data);
+    Show_Week_Headers();
+    Week_Tab->Prepare_Week_Chart();
+    Week_QF_Tab->Prepare_Week_QF_Chart();
+    Request_Shown_Page_View();
+}
+
 void TMain_Form::Export_Table_Dialog(const std::function<bool(const QString &, QString *)> &export_table) {
     const QString path = Save_Dialog(
         this, {Data.Texts.Lang_Save_Table, QStringLiteral("EXP files (*.exp *.EXP)"), QStringLiteral("EXP")});
@@ -516,6 +560,7 @@ void TMain_Form::Report_Write_Failure(const QString &path, const QString &reason
 }
 
 void TMain_Form::closeEvent(QCloseEvent *event) {
+    emit aboutToClose();
     Last_Viewed_Rows rows;
     for (Row_Page page : Row_Pages) {
         rows.Device_Texts[static_cast<std::size_t>(page)] = Rows(page)->Device_Texts();
@@ -523,8 +568,7 @@ void TMain_Form::closeEvent(QCloseEvent *event) {
     }
     QString error;
     if (!Save_Last_Viewed(Data, rows, Store, &error))
-        Show_Information(this, Data.Texts.Lang_Settings_Not_Saved + QLatin1Char('\n') + Store.Path() +
-                                   QLatin1Char('\n') + error);
+        Show_Information(this, Settings_Not_Saved_Text(Data, Store, error));
     event->accept();
 }
 

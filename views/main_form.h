@@ -74,6 +74,21 @@ public:
     void Clear_Month_Periods();
     void Clear_Quarter_Periods();
 
+    // After new device labels: every row of the day, week, quarter and month
+    // pages loses its device, zone list and date or period, and the device
+    // lists offer the new names. No view is computed.
+    void Clear_All_Rows();
+    // After the zone editor: the zone lists of the day, week and quarter rows
+    // are filled anew (nothing chosen); the month rows keep theirs.
+    void Refill_Zone_Lists();
+    // After new chart titles: the five charts are set up and filled again from
+    // the results last computed, without reading any file.
+    void Redraw_Charts();
+    // After the view settings: the day tab's caption and chart title follow
+    // the day view mode, the week headers and charts the first day of the
+    // week, and the view of the page shown is computed again.
+    void Apply_View_Settings();
+
     // Replaced by tests; by default a file dialog asking where to save.
     Save_Dialog_Function Save_Dialog;
 
@@ -86,6 +101,9 @@ signals:
     void printerSetupRequested();
     void protectedActionRequested(int action); // Protected_Action 1..7: the password dialog
     void aboutRequested();
+    // The window is closing: windows still open run their close step now,
+    // before the last selections are saved.
+    void aboutToClose();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -116,6 +134,8 @@ private:
     void Start_Up();
     void Apply_Main_Menu_Texts();
     void Apply_Tab_Texts();
+    // The day names of the week and week QF tables, in the order of the first day of the week.
+    void Show_Week_Headers();
     // The timer's work for one view kind: the computation, its tables and chart.
     void Compute_View(int kind);
     Row_Selections Rows_Of_View(int kind) const;

@@ -1,5 +1,8 @@
 #include "message_box.h"
 
+#include "data/model.h"
+#include "settings/settings_store.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -28,6 +31,11 @@ void Show_Information(QWidget *parent, const QString &text) {
 
 Information_Presenter Set_Information_Presenter(Information_Presenter presenter) {
     return std::exchange(Presenter(), std::move(presenter));
+}
+
+QString Settings_Not_Saved_Text(const Model &model, const Settings_Store &store, const QString &reason) {
+    return model.Texts.Lang_Settings_Not_Saved + QLatin1Char('\n') + store.Path() + QLatin1Char('\n') +
+           reason;
 }
 
 } // namespace telvo
