@@ -560,12 +560,14 @@ void TMain_Form::Report_Write_Failure(const QString &path, const QString &reason
 }
 
 void TMain_Form::closeEvent(QCloseEvent *event) {
-    emit aboutToClose();
+    // The rows are taken before open dialogs close: closing the zone editor
+    // refills zone lists, which must not drop the choices about to be saved.
     Last_Viewed_Rows rows;
     for (Row_Page page : Row_Pages) {
         rows.Device_Texts[static_cast<std::size_t>(page)] = Rows(page)->Device_Texts();
         rows.Zone_Indexes[static_cast<std::size_t>(page)] = Rows(page)->Zone_Indexes();
     }
+    emit aboutToClose();
     QString error;
     if (!Save_Last_Viewed(Data, rows, Store, &error))
         Show_Information(this, Settings_Not_Saved_Text(Data, Store, error));

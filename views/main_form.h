@@ -56,6 +56,10 @@ public:
     // The request of the page shown (after the day view settings change, for one).
     void Request_Shown_Page_View();
     void Timer1Timer();
+    // The timer's work for one view kind, done at once: the computation, its tables and chart.
+    void Compute_View(int kind);
+    // The row selections a view of that kind reads.
+    Row_Selections Rows_Of_View(int kind) const;
     void Clear_Current_Tab();
     void Apply_Main_Texts();
 
@@ -136,9 +140,6 @@ private:
     void Apply_Tab_Texts();
     // The day names of the week and week QF tables, in the order of the first day of the week.
     void Show_Week_Headers();
-    // The timer's work for one view kind: the computation, its tables and chart.
-    void Compute_View(int kind);
-    Row_Selections Rows_Of_View(int kind) const;
     void TabbedNotebook1Change(int page);
     void Export_Table_Dialog(const std::function<bool(const QString &, QString *)> &export_table);
     void Save_Chart_Dialog(const Chart_Widget *chart);

@@ -1,9 +1,7 @@
 #include "print_wiring.h"
 
 #include "main_form.h"
-#include "selection_rows.h"
 
-#include "data/view_runs.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -11,30 +9,15 @@
 
 namespace telvo {
 
-Print_Source Main_Form_Print_Source(TMain_Form &main_form, Model &model) {
+Print_Source Main_Form_Print_Source(TMain_Form &main_form) {
     Print_Source source;
     source.Current_Page = [&main_form] {
         const auto *pages = main_form.findChild<const QTabWidget *>(QStringLiteral("TabbedNotebook1"));
         return pages ? pages->currentIndex() : 0;
     };
-    source.Rows = [&main_form](int view_kind) {
-        switch (view_kind) {
-        case Day_View_Kind:
-            return main_form.Rows(Row_Page::Day)->Read_Rows();
-        case Month_View_Kind:
-            return main_form.Rows(Row_Page::Month)->Read_Rows();
-        case Quarter_View_Kind:
-            return main_form.Rows(Row_Page::Quarter)->Read_Rows();
-        default:
-            return main_form.Rows(Row_Page::Week)->Read_Rows();
-        }
-    };
-    // The timer's work for the kind, done now: the view's collection, table and
-    // chart, without the wait window.
-    source.Recompute = [&main_form, &model](int view_kind) {
-        model.View_Kind = view_kind;
-        main_form.Timer1Timer();
-    };
+    source.Rows = [&main_form](int view_kind) { return main_form.Rows_Of_View(view_kind); };
+    // The view's collection, table and chart, done now without the wait window.
+    source.Recompute = [&main_form](int view_kind) { main_form.Compute_View(view_kind); };
     source.Statistics = [&main_form] {
         Statistics_Shown shown;
         if (const auto *title = main_form.findChild<const QLabel *>(QStringLiteral("Stat_Location_Name_Lab")))
@@ -50,7 +33,7 @@ Print_Source Main_Form_Print_Source(TMain_Form &main_form, Model &model) {
 }
 
 Print_Wiring::Print_Wiring(TMain_Form &main_form, Model &model)
-    : Print_Dispatch(model, Main_Form_Print_Source(main_form, model), &main_form),
+    : Print_Dispatch(model, Main_Form_Print_Source(main_form), &main_form),
       Comments(new TComments_Form(model.Texts, Print_Dispatch, &main_form)) {
     QObject::connect(&main_form, &TMain_Form::commentRequested, Comments, [this] {
         Comments->show();

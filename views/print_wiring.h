@@ -26,6 +26,6 @@ private:
 
 // What printing reads from the main window, through its public functions and
 // the object names of its widgets.
-Print_Source Main_Form_Print_Source(TMain_Form &main_form, Model &model);
+Print_Source Main_Form_Print_Source(TMain_Form &main_form);
 
 } // namespace telvo
