@@ -417,10 +417,14 @@ void TMain_Form::TabbedNotebook1Change(int page) {
     Request_Shown_Page_View();
 }
 
+int TMain_Form::View_Kind_Of_Page(int page) {
+    return page >= Day_Page && page <= Statistics_Page ? Page_View_Kinds[page] : Statistics_View_Kind;
+}
+
 void TMain_Form::Request_Shown_Page_View() {
     const int page = TabbedNotebook1->currentIndex();
     if (page >= Day_Page && page <= Statistics_Page)
-        Request_View(Page_View_Kinds[page]);
+        Request_View(View_Kind_Of_Page(page));
 }
 
 void TMain_Form::Clear_Current_Tab() {

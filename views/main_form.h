@@ -44,6 +44,8 @@ class TMain_Form : public QMainWindow {
 public:
     // Pages of TabbedNotebook1.
     enum Page { Day_Page = 0, Week_Page, Week_QF_Page, Month_Page, Quarter_Page, Statistics_Page };
+    // View_Kind of each page (the statistics for any other index).
+    static int View_Kind_Of_Page(int page);
 
     // Runs the start-up: settings, language, last selections, row lists, the
     // first computations and the texts.

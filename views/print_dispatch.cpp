@@ -17,24 +17,6 @@ namespace telvo {
 
 namespace {
 
-// View_Kind of each page of the main window.
-int View_Kind_Of_Page(int page) {
-    switch (page) {
-    case TMain_Form::Day_Page:
-        return Day_View_Kind;
-    case TMain_Form::Week_Page:
-        return Week_View_Kind;
-    case TMain_Form::Week_QF_Page:
-        return Week_QF_View_Kind;
-    case TMain_Form::Month_Page:
-        return Month_View_Kind;
-    case TMain_Form::Quarter_Page:
-        return Quarter_View_Kind;
-    default:
-        return Statistics_View_Kind;
-    }
-}
-
 std::optional<QString> Run_Printer_Dialog(QPrinter &printer, QWidget *parent) {
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -90,7 +72,7 @@ QString TPrint_Dispatch::Chosen_Printer() const {
 }
 
 void TPrint_Dispatch::Print_Current_Page(const QString &comment_html) {
-    const int view_kind = View_Kind_Of_Page(Source.Current_Page());
+    const int view_kind = TMain_Form::View_Kind_Of_Page(Source.Current_Page());
     if (view_kind == Statistics_View_Kind) {
         // The statistics print the list as last shown, without computing again.
         Print_Page(Forms.Fill(view_kind, Data, {}, Source.Statistics()), false);
