@@ -50,20 +50,6 @@ bool Open_Settings(const Export_Request &request, Settings_Store &store, Export_
     return false;
 }
 
-Row_Page Page_Of(int view_kind)
-{
-    switch (view_kind) {
-    case Day_View_Kind:
-        return Row_Page::Day;
-    case Month_View_Kind:
-        return Row_Page::Month;
-    case Quarter_View_Kind:
-        return Row_Page::Quarter;
-    default:
-        return Row_Page::Week;
-    }
-}
-
 // Stores each row's date or period as the pickers do and returns the rows
 // with the captions the main window shows for them.
 Row_Selections Pick_Periods(Model &model, const Export_Request &request)
@@ -127,7 +113,7 @@ void Choose_Devices_And_Zones(Model &model, const Export_Request &request, Row_S
 {
     static constexpr std::array<Row_Page, Row_Page_Count> start_up_order = {
         Row_Page::Day, Row_Page::Week, Row_Page::Quarter, Row_Page::Month};
-    const Row_Page page = Page_Of(request.View_Kind);
+    const std::optional<Row_Page> page = Row_Page_Of_View(request.View_Kind);
     for (int r = 1; r <= Rows_Per_View; ++r) {
         const bool given = r <= request.Rows.size();
         for (const Row_Page list_page : start_up_order) {

@@ -4,6 +4,23 @@
 
 namespace telvo {
 
+std::optional<Row_Page> Row_Page_Of_View(int view_kind)
+{
+    switch (view_kind) {
+    case Day_View_Kind:
+        return Row_Page::Day;
+    case Week_View_Kind:
+    case Week_QF_View_Kind:
+        return Row_Page::Week;
+    case Quarter_View_Kind:
+        return Row_Page::Quarter;
+    case Month_View_Kind:
+        return Row_Page::Month;
+    default:
+        return std::nullopt;
+    }
+}
+
 View_Tables Run_View(Model &model, int view_kind, const Row_Selections &rows, QDate today)
 {
     View_Tables tables;

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace telvo {
 
 // View_Kind codes of a view request.
@@ -20,6 +22,10 @@ inline constexpr int Week_QF_View_Kind = 3;
 inline constexpr int Quarter_View_Kind = 4;
 inline constexpr int Month_View_Kind = 5;
 inline constexpr int Statistics_View_Kind = 6;
+
+// The page whose rows a view reads (the week page's for the week QF view);
+// none for the statistics.
+std::optional<Row_Page> Row_Page_Of_View(int view_kind);
 
 // The table texts a view computation leaves for the main window; only the
 // members of the view that ran are filled.

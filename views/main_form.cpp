@@ -396,19 +396,8 @@ void TMain_Form::Compute_View(int kind) {
 }
 
 Row_Selections TMain_Form::Rows_Of_View(int kind) const {
-    switch (kind) {
-    case Day_View_Kind:
-        return Day_Tab->Rows()->Read_Rows();
-    case Week_View_Kind:
-    case Week_QF_View_Kind:
-        return Week_Tab->Rows()->Read_Rows();
-    case Quarter_View_Kind:
-        return Quarter_Tab->Rows()->Read_Rows();
-    case Month_View_Kind:
-        return Month_Tab->Rows()->Read_Rows();
-    default:
-        return {};
-    }
+    const std::optional<Row_Page> page = Row_Page_Of_View(kind);
+    return page ? Rows(*page)->Read_Rows() : Row_Selections{};
 }
 
 void TMain_Form::TabbedNotebook1Change(int page) {
