@@ -548,8 +548,7 @@ void TMain_Form::Save_Chart_Dialog(const Chart_Widget *chart) {
 }
 
 void TMain_Form::Report_Write_Failure(const QString &path, const QString &reason) {
-    Show_Information(this, Data.Texts.Lang_File_Not_Written + QLatin1Char('\n') + path + QLatin1Char('\n') +
-                               reason);
+    Show_Information(this, File_Not_Written_Text(Data, path, reason));
 }
 
 void TMain_Form::closeEvent(QCloseEvent *event) {

@@ -17,6 +17,10 @@ Information_Presenter &Presenter() {
     return presenter;
 }
 
+QString Failure_Text(const QString &what, const QString &path, const QString &reason) {
+    return what + QLatin1Char('\n') + path + QLatin1Char('\n') + reason;
+}
+
 } // namespace
 
 void Show_Information(QWidget *parent, const QString &text) {
@@ -34,8 +38,11 @@ Information_Presenter Set_Information_Presenter(Information_Presenter presenter)
 }
 
 QString Settings_Not_Saved_Text(const Model &model, const Settings_Store &store, const QString &reason) {
-    return model.Texts.Lang_Settings_Not_Saved + QLatin1Char('\n') + store.Path() + QLatin1Char('\n') +
-           reason;
+    return Failure_Text(model.Texts.Lang_Settings_Not_Saved, store.Path(), reason);
+}
+
+QString File_Not_Written_Text(const Model &model, const QString &path, const QString &reason) {
+    return Failure_Text(model.Texts.Lang_File_Not_Written, path, reason);
 }
 
 } // namespace telvo

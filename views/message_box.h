@@ -23,5 +23,7 @@ Information_Presenter Set_Information_Presenter(Information_Presenter presenter)
 
 // The box text of settings that could not be written: what failed, the file, the reason.
 QString Settings_Not_Saved_Text(const Model &model, const Settings_Store &store, const QString &reason);
+// The same for an export, a chart bitmap or a report file.
+QString File_Not_Written_Text(const Model &model, const QString &path, const QString &reason);
 
 } // namespace telvo

@@ -135,8 +135,7 @@ void TPrint_Dispatch::Offer_Pdf(const Report_Page &page) {
         return;
     QString error;
     if (!Save_Report_Pdf(page, path, &error))
-        Show_Information(Window,
-                         texts.Lang_File_Not_Written + QLatin1Char('\n') + path + QLatin1Char('\n') + error);
+        Show_Information(Window, File_Not_Written_Text(Data, path, error));
 }
 
 } // namespace telvo
